@@ -2,6 +2,7 @@
 
 #include "custom/code_table.h"
 #include "custom/code_tables.h"
+#include "util/cp932.h"
 #include "util/fixed_width.h"
 #include "util/integer_text.h"
 

@@ -25,7 +25,7 @@ std::string RtdFileName(std::string_view prefix, std::string_view year, std::str
 
 // Tenths of a second as minutes and three digits of tenths (1234 gives "2034").
 std::string TenthsToTimeCode(std::uint16_t tenths);
-// "mSSf" back to tenths; a part that is not a number counts as 0.
+// "mSSf" back to tenths; a part that is not a number, or is negative, counts as 0.
 int TimeCodeToTenths(std::string_view timeCode);
 
 std::string BoolToFlag(bool value);
