@@ -1,0 +1,11 @@
+#pragma once
+// Decimal integers in record fields and program files.
+
+#include <optional>
+#include <string_view>
+
+// Half-width blanks, an optional sign, then one or more ASCII digits and nothing after them; the
+// value must fit an int. Everything else is not a number: empty or all-blank text, trailing
+// blanks, letters, full-width digits. JV-Data codes padded with zeros ("05") read as numbers; a
+// code left blank does not.
+std::optional<int> ParseInteger(std::string_view text);
