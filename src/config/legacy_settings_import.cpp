@@ -1,11 +1,11 @@
 // The one-time import of the older settings file "vexlegacy.ini": plain "Key=Value" lines, keys
 // matched exactly, nothing trimmed.
 
-#include "config/settings_table.h"
 #include "config/tconfig.h"
 #include "util/cp932.h"
 #include "util/file_io.h"
 #include "util/host.h"
+#include "util/integer_text.h"
 #include "util/result_codes.h"
 
 #include <algorithm>
@@ -80,7 +80,7 @@ bool TakeValue(const LegacyKey& key, std::string_view raw) {
       return true;
     }
     bool operator()(std::uint8_t* field) const {
-      std::int64_t number = ParseDecimal(raw).value_or(0);
+      int number = ParseInteger(raw).value_or(0);
       if (number < 0 || number > 255) return false;
       *field = static_cast<std::uint8_t>(number);
       return true;

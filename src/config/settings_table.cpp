@@ -1,6 +1,7 @@
 #include "config/settings_table.h"
 
 #include "config/tconfig.h"
+#include "util/integer_text.h"
 
 #include <limits>
 
@@ -8,12 +9,13 @@ namespace {
 
 template <typename Int>
 SettingStatus StoreInteger(Int* field, std::string_view value) {
-  std::optional<std::int64_t> number = ParseDecimal(value);
-  if (!number) return SettingStatus::NotNumber;
-  if (*number < std::numeric_limits<Int>::min() || *number > std::numeric_limits<Int>::max()) {
+  std::optional<int> parsed = ParseInteger(value);
+  if (!parsed) return SettingStatus::NotNumber;
+  std::int64_t number = *parsed;
+  if (number < std::numeric_limits<Int>::min() || number > std::numeric_limits<Int>::max()) {
     return SettingStatus::OutOfRange;
   }
-  *field = static_cast<Int>(*number);
+  *field = static_cast<Int>(number);
   return SettingStatus::Ok;
 }
 
@@ -74,23 +76,6 @@ std::vector<PersistedSetting> PersistedSettings(TConfig& c, const std::string& w
   return table;
 }
 
-std::optional<std::int64_t> ParseDecimal(std::string_view text) {
-  bool negative = false;
-  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty()) return std::nullopt;
-  constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max();
-  std::int64_t value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    int digit = c - '0';
-    value = value > (kLimit - digit) / 10 ? kLimit : value * 10 + digit;
-  }
-  return negative ? -value : value;
-}
-
 SettingStatus StoreSetting(const PersistedSetting& setting, std::string_view value) {
   struct Store {
     std::string_view value;
@@ -99,7 +84,7 @@ SettingStatus StoreSetting(const PersistedSetting& setting, std::string_view val
       return SettingStatus::Ok;
     }
     SettingStatus operator()(bool* field) const {
-      std::optional<std::int64_t> number = ParseDecimal(value);
+      std::optional<int> number = ParseInteger(value);
       if (!number) return SettingStatus::NotNumber;
       *field = *number != 0;
       return SettingStatus::Ok;

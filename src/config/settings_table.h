@@ -3,7 +3,6 @@
 // the command line's show and set all walk it, so they cannot disagree on a key or a rule.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -23,14 +22,11 @@ constexpr const char* kCustomSection = "CUSTOM";
 // Every persisted field of `config`, in file order. `weekAgo` is the fallback of the from-times.
 std::vector<PersistedSetting> PersistedSettings(TConfig& config, const std::string& weekAgo);
 
-// Decimal with an optional sign. nullopt when `text` is not a number; a number too large for 64
-// bits comes back clamped, which is out of the range of every field.
-std::optional<std::int64_t> ParseDecimal(std::string_view text);
-
 enum class SettingStatus { Ok, NotNumber, OutOfRange };
 
-// Stores a UTF-8 value in file form into the field: booleans take any number, non-zero being
-// true; integers must be numbers within their field's range. The field is unchanged unless Ok.
+// Stores a UTF-8 value in file form into the field: booleans take any number (ParseInteger's
+// rule), non-zero being true; integers must be numbers within their field's range. The field is
+// unchanged unless Ok.
 SettingStatus StoreSetting(const PersistedSetting& setting, std::string_view value);
 
 // The field's value in file form (UTF-8): booleans "1" and "0", integers in decimal.

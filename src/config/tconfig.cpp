@@ -33,7 +33,6 @@ std::string KeyName(const PersistedSetting& setting) {
 TConfig::TConfig(Host& host, const std::string& appDir) : host_(host) {
   LogDay = LocalToday();
   AutoDateSpan = 7;
-  FtpEnabled = false;
   AppDir = appDir;
   while (AppDir.size() > 1 && AppDir.back() == '/') AppDir.pop_back();
   std::pair<std::string*, const char*> folders[] = {

@@ -255,7 +255,8 @@ TEST_F(ConfigTest, ValuesThatAreNotNumbersTakeTheDefaultAndAnyNonZeroNumberIsTru
                        "FuncKobetsuChikuseki=1.5\nFirstPage=+2\n"
                        "[legacy]\nlegdenmatype=x1\nLegKyuKyu=2\nLegLzhOut= 0 \n"
                        "[AUTODATE]\nKijunYobi=  6\nKijunHH=0x10\n"
-                       "[CUSTOM]\nFormSheetWidth=wide\nFormSheetHeight=700\nCustomFieldAlarm=0\n"));
+                       "[CUSTOM]\nFormSheetWidth=wide\nFormSheetHeight=700\nCustomFieldAlarm=0\n"
+                       "CustomMaxField=99999999999\n"));
   TConfig config(host, dir.path());
   ASSERT_TRUE(config.LoadSettings());
   EXPECT_TRUE(host.messages.empty());
@@ -273,12 +274,13 @@ TEST_F(ConfigTest, ValuesThatAreNotNumbersTakeTheDefaultAndAnyNonZeroNumberIsTru
   EXPECT_EQ(config.FormSheetWidth, 800);
   EXPECT_EQ(config.FormSheetHeight, 700);
   EXPECT_FALSE(config.CustomFieldAlarm);
+  EXPECT_EQ(config.CustomMaxField, 255) << "too long for any integer: not a number";
 }
 
 TEST_F(ConfigTest, AnOutOfRangeValueStopsTheLoadAndLeavesLaterKeysAsConstructed) {
   struct Case {
     std::string line;  // in section LEGACY, after LegLzhOut and before LegSetName0
-  } cases[] = {{"LegDenmaType=300"}, {"LegDenmaType=-1"}, {"LegChihoType=99999999999999999999999"}};
+  } cases[] = {{"LegDenmaType=300"}, {"LegDenmaType=-1"}, {"LegSeisekiType=256"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line);
     TempDir home;
