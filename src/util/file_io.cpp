@@ -10,6 +10,9 @@
 #include <sstream>
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
+  // A folder opens like a file and reads as empty; it is not a file.
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream buffer;

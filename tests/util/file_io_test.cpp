@@ -25,6 +25,7 @@ TEST(ReadTextLines, KeepsCp932BytesAndFailsOnAMissingFile) {
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines, (std::vector<std::string>{"\x83\x8C\x81\x5B\x83\x58", "x"}));
   EXPECT_FALSE(ReadTextLines(dir.file("missing.txt")));
+  EXPECT_FALSE(ReadFileBytes(dir.path())) << "a folder is not an empty file";
 }
 
 TEST(WriteFileAtomic, ReplacesWholeAndLeavesNoTemporaryFile) {
