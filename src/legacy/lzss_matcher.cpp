@@ -9,14 +9,15 @@ namespace {
 constexpr int kHashBits = 15;
 constexpr std::uint32_t kWindowMask = (1u << 13) - 1;
 // How many chain links a search follows, and fewer once the pending match is already good.
-constexpr int kMaxChain = 128;
-constexpr int kGoodLength = 32;
+constexpr int kMaxChain = 64;
+constexpr int kGoodLength = 16;
 // A match this long is taken without looking further.
 constexpr int kNiceLength = 128;
 // A pending match this long is emitted without trying the next position.
-constexpr int kMaxLazy = 32;
-// A three-byte copy this far back costs about as many bits as three literals.
-constexpr int kTooFarForMinMatch = 4096;
+constexpr int kMaxLazy = 16;
+// A three-byte copy from farther back rarely beats three literals: its offset needs more bits,
+// and in records of digits and blanks literals are cheap.
+constexpr int kTooFarForMinMatch = 256;
 
 struct Match {
   int length = 0;
