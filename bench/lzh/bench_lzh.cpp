@@ -4,10 +4,6 @@
 //
 // Targets: archive within 15% of the gzip -6 total, packing at 20 MB/s or more.
 
-#include "legacy/lzh_packer.h"
-#include "util/cp932.h"
-#include "util/file_io.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +14,10 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "legacy/lzh_packer.h"
+#include "util/cp932.h"
+#include "util/file_io.h"
 
 namespace {
 
@@ -40,7 +40,8 @@ class Record {
 
   Record& Number(int width, unsigned limit) {
     std::string digits = std::to_string(random_.Below(limit));
-    text_ += std::string(width > static_cast<int>(digits.size()) ? width - digits.size() : 0, '0') + digits;
+    text_ += std::string(width > static_cast<int>(digits.size()) ? width - digits.size() : 0, '0') +
+             digits;
     return *this;
   }
   Record& Text(const std::string& bytes, int width) {
@@ -62,9 +63,9 @@ class Record {
 const std::vector<std::string>& Syllables() {
   static const std::vector<std::string> list = [] {
     std::vector<std::string> out;
-    for (const char* s : {"ア", "イ", "カ", "キ", "サ", "シ", "タ", "ト", "ナ", "ノ", "ハ", "フ",
-                          "マ", "ミ", "ヤ", "ユ", "ラ", "リ", "ル", "ロ", "ワ", "ン", "ー", "ス",
-                          "ド", "ゴ", "ブ", "ダ", "ジ", "ビ", "ク", "ツ"}) {
+    for (const char* s : {"ア", "イ", "カ", "キ", "サ", "シ", "タ", "ト", "ナ", "ノ", "ハ",
+                          "フ", "マ", "ミ", "ヤ", "ユ", "ラ", "リ", "ル", "ロ", "ワ", "ン",
+                          "ー", "ス", "ド", "ゴ", "ブ", "ダ", "ジ", "ビ", "ク", "ツ"}) {
       out.push_back(Sjis(s));
     }
     return out;
@@ -99,7 +100,8 @@ std::vector<LegacyFile> MakeLegacyFiles() {
   Random random(20240309);
   const std::vector<std::string> horses = MakeNames(random, 3000, 2, 9);
   const std::vector<std::string> people = MakeNames(random, 300, 2, 5);
-  const std::vector<std::string> courses = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"};
+  const std::vector<std::string> courses = {"01", "02", "03", "04", "05",
+                                            "06", "07", "08", "09", "10"};
   const std::vector<std::string> flags = {"0", "1", " "};
   auto pick = [&](const std::vector<std::string>& list) { return list[random.Below(list.size())]; };
 
@@ -114,13 +116,14 @@ std::vector<LegacyFile> MakeLegacyFiles() {
                      }
                      return r.Blank(40).Line();
                    })});
-  files.push_back({"JracUmaj.dat", Lines(2'600'000, [&] {
-                     Record r(random);
-                     r.Number(10, 2000000000).Text(pick(horses), 36).Code(flags).Number(8, 20220000);
-                     r.Text(pick(horses), 36).Text(pick(horses), 36).Text(pick(people), 20);
-                     for (int i = 0; i < 12; ++i) r.Number(3, 30).Blank(2);
-                     return r.Blank(80).Number(9, 999999999).Blank(30).Line();
-                   })});
+  files.push_back(
+      {"JracUmaj.dat", Lines(2'600'000, [&] {
+         Record r(random);
+         r.Number(10, 2000000000).Text(pick(horses), 36).Code(flags).Number(8, 20220000);
+         r.Text(pick(horses), 36).Text(pick(horses), 36).Text(pick(people), 20);
+         for (int i = 0; i < 12; ++i) r.Number(3, 30).Blank(2);
+         return r.Blank(80).Number(9, 999999999).Blank(30).Line();
+       })});
   files.push_back({"JracSei1.dat", Lines(1'600'000, [&] {
                      Record r(random);
                      r.Text("2024", 4).Number(4, 1232).Code(courses).Number(2, 12).Number(2, 18);
@@ -135,16 +138,19 @@ std::vector<LegacyFile> MakeLegacyFiles() {
                      for (int pair = 0; pair < 30; ++pair) r.Number(6, 99999);
                      return r.Blank(24).Line();
                    })});
-  files.push_back({"JracKisi.dat", Lines(500'000, [&] {
-                     Record r(random);
-                     r.Number(5, 99999).Text(pick(people), 34).Text(pick(people), 20).Number(8, 19700000);
-                     r.Code(flags).Blank(50).Number(4, 2000).Number(4, 2000).Blank(60);
-                     return r.Line();
-                   })});
+  files.push_back(
+      {"JracKisi.dat", Lines(500'000, [&] {
+         Record r(random);
+         r.Number(5, 99999).Text(pick(people), 34).Text(pick(people), 20).Number(8, 19700000);
+         r.Code(flags).Blank(50).Number(4, 2000).Number(4, 2000).Blank(60);
+         return r.Line();
+       })});
   return files;
 }
 
-double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(std::chrono::steady_clock::duration d) {
+  return std::chrono::duration<double>(d).count();
+}
 
 std::uintmax_t FileSize(const std::string& path) { return std::filesystem::file_size(path); }
 
@@ -196,10 +202,11 @@ int main() {
   const double lzhSpeed = megabytes / lzhSeconds;
   std::printf("input        %zu bytes in %zu files\n", inputBytes, files.size());
   std::printf("lzh -lh5-    %ju bytes, %.3f s, %.1f MB/s\n", lzhBytes, lzhSeconds, lzhSpeed);
-  std::printf("gzip -6      %ju bytes, %.3f s, %.1f MB/s\n", gzipBytes, gzipSeconds, megabytes / gzipSeconds);
+  std::printf("gzip -6      %ju bytes, %.3f s, %.1f MB/s\n", gzipBytes, gzipSeconds,
+              megabytes / gzipSeconds);
   std::printf("size ratio   %.3f of gzip -6 (target at most 1.150): %s\n", sizeRatio,
               sizeRatio <= 1.15 ? "met" : "MISSED");
-  std::printf("speed        %.1f MB/s, %.2f times gzip -6 (target at least 20 MB/s): %s\n", lzhSpeed,
-              gzipSeconds / lzhSeconds, lzhSpeed >= 20 ? "met" : "MISSED");
+  std::printf("speed        %.1f MB/s, %.2f times gzip -6 (target at least 20 MB/s): %s\n",
+              lzhSpeed, gzipSeconds / lzhSeconds, lzhSpeed >= 20 ? "met" : "MISSED");
   return 0;
 }

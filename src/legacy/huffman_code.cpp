@@ -88,7 +88,8 @@ std::vector<std::uint16_t> CanonicalCodes(std::span<const std::uint8_t> lengths)
   }
   std::vector<std::uint16_t> codes(lengths.size(), 0);
   for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
-    if (lengths[symbol] > 0) codes[symbol] = static_cast<std::uint16_t>(nextCode[lengths[symbol]]++);
+    if (lengths[symbol] > 0)
+      codes[symbol] = static_cast<std::uint16_t>(nextCode[lengths[symbol]]++);
   }
   return codes;
 }

@@ -1,14 +1,14 @@
 #include "legacy/lh5_encoder.h"
 
-#include "legacy/huffman_code.h"
-#include "legacy/lzss_matcher.h"
-
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
+
+#include "legacy/huffman_code.h"
+#include "legacy/lzss_matcher.h"
 
 namespace {
 
@@ -231,7 +231,8 @@ std::uint64_t BlockBits(const BlockStats& stats) {
   BitCounter counter;
   trees.PutHeader(counter, stats.tokens);
   std::uint64_t bits = counter.bits();
-  for (int i = 0; i < kLetterSymbols; ++i) bits += std::uint64_t{stats.letters[i]} * trees.letters.lengths[i];
+  for (int i = 0; i < kLetterSymbols; ++i)
+    bits += std::uint64_t{stats.letters[i]} * trees.letters.lengths[i];
   for (int i = 0; i < kOffsetSymbols; ++i) {
     bits += std::uint64_t{stats.offsets[i]} * (trees.offsets.lengths[i] + (i > 1 ? i - 1 : 0));
   }
@@ -257,7 +258,8 @@ std::string EncodeLh5(std::string_view data) {
   BlockStats block;
   std::uint64_t blockBits = 0;
   for (std::size_t chunkStart = 0; chunkStart < tokens.size(); chunkStart += kChunkTokens) {
-    std::span<const LzssToken> chunk = all.subspan(chunkStart, std::min(kChunkTokens, tokens.size() - chunkStart));
+    std::span<const LzssToken> chunk =
+        all.subspan(chunkStart, std::min(kChunkTokens, tokens.size() - chunkStart));
     BlockStats chunkStats = StatsOf(chunk);
     std::uint64_t chunkBits = BlockBits(chunkStats);
     if (block.tokens > 0) {

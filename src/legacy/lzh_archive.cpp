@@ -86,11 +86,12 @@ std::optional<std::uint64_t> ReadExtendedHeaders(std::istream& in, std::uint64_t
 
 // Levels 0 and 1: a one-byte header size and a check sum, the name inside the header; level 1
 // counts its extended headers in the packed size.
-std::optional<LzhEntrySpan> ReadLevel01(std::istream& in, std::uint64_t offset, std::string_view start,
-                                        std::uint64_t fileSize) {
+std::optional<LzhEntrySpan> ReadLevel01(std::istream& in, std::uint64_t offset,
+                                        std::string_view start, std::uint64_t fileSize) {
   const std::size_t headerSize = static_cast<unsigned char>(start[0]) + 2u;
   std::string header;
-  if (headerSize < kCommonHeaderSize || !ReadAt(in, offset, headerSize, header)) return std::nullopt;
+  if (headerSize < kCommonHeaderSize || !ReadAt(in, offset, headerSize, header))
+    return std::nullopt;
   if (ByteSum(std::string_view(header).substr(2)) != static_cast<unsigned char>(header[1])) {
     return std::nullopt;
   }
@@ -118,8 +119,8 @@ std::optional<LzhEntrySpan> ReadLevel23(std::istream& in, std::uint64_t offset, 
   const std::uint64_t firstExtended = level3 ? Le32(header, 28) : Le16(header, 24);
   if (headerSize < baseSize) return std::nullopt;
   LzhEntrySpan entry{"", offset, headerSize + Le32(header, kPackedSizeAt)};
-  if (!ReadExtendedHeaders(in, offset + baseSize, firstExtended, level3 ? 4 : 2, offset + headerSize,
-                           entry.name)) {
+  if (!ReadExtendedHeaders(in, offset + baseSize, firstExtended, level3 ? 4 : 2,
+                           offset + headerSize, entry.name)) {
     return std::nullopt;
   }
   return entry;
@@ -157,10 +158,17 @@ std::optional<std::vector<LzhEntrySpan>> ReadLzhEntries(std::istream& in, std::u
     std::optional<LzhEntrySpan> entry;
     switch (start[kLevelAt]) {
       case 0:
-      case 1: entry = ReadLevel01(in, offset, start, fileSize); break;
-      case 2: entry = ReadLevel23(in, offset, false); break;
-      case 3: entry = ReadLevel23(in, offset, true); break;
-      default: return std::nullopt;
+      case 1:
+        entry = ReadLevel01(in, offset, start, fileSize);
+        break;
+      case 2:
+        entry = ReadLevel23(in, offset, false);
+        break;
+      case 3:
+        entry = ReadLevel23(in, offset, true);
+        break;
+      default:
+        return std::nullopt;
     }
     if (!entry || entry->offset + entry->size > fileSize) return std::nullopt;
     offset += entry->size;

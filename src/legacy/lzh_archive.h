@@ -14,12 +14,12 @@
 inline constexpr std::size_t kLzhMaxNameLength = 230;
 
 struct LzhEntryHeader {
-  std::string name;           // at most kLzhMaxNameLength bytes
-  std::string method;         // "-lh0-" or "-lh5-"
+  std::string name;    // at most kLzhMaxNameLength bytes
+  std::string method;  // "-lh0-" or "-lh5-"
   std::uint32_t packedSize = 0;
   std::uint32_t originalSize = 0;
-  std::uint16_t crc = 0;      // LzhCrc16 of the original bytes
-  std::time_t modified = 0;   // stored as MS-DOS local date and time
+  std::uint16_t crc = 0;     // LzhCrc16 of the original bytes
+  std::time_t modified = 0;  // stored as MS-DOS local date and time
 };
 
 std::string LzhLevel1Header(const LzhEntryHeader& entry);

@@ -19,6 +19,7 @@ constexpr std::array<std::uint16_t, 256> kTable = MakeTable();
 }  // namespace
 
 std::uint16_t LzhCrc16(std::string_view bytes, std::uint16_t crc) {
-  for (unsigned char b : bytes) crc = static_cast<std::uint16_t>((crc >> 8) ^ kTable[(crc ^ b) & 0xFF]);
+  for (unsigned char b : bytes)
+    crc = static_cast<std::uint16_t>((crc >> 8) ^ kTable[(crc ^ b) & 0xFF]);
   return crc;
 }

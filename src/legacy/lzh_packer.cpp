@@ -1,11 +1,5 @@
 #include "legacy/lzh_packer.h"
 
-#include "legacy/lh5_encoder.h"
-#include "legacy/lzh_archive.h"
-#include "legacy/lzh_crc16.h"
-#include "util/atomic_file.h"
-#include "util/file_io.h"
-
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -13,6 +7,12 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+
+#include "legacy/lh5_encoder.h"
+#include "legacy/lzh_archive.h"
+#include "legacy/lzh_crc16.h"
+#include "util/atomic_file.h"
+#include "util/file_io.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ bool SameName(std::string_view a, std::string_view b) {
 
 bool IsPlainName(const std::string& name) {
   if (name.empty() || name.size() > kLzhMaxNameLength || name == "." || name == "..") return false;
-  return std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c <= 0x7E && c != '/' && c != '\\'; });
+  return std::all_of(name.begin(), name.end(),
+                     [](char c) { return c >= 0x20 && c <= 0x7E && c != '/' && c != '\\'; });
 }
 
 // Header and data of the entry for one source file.
@@ -75,7 +76,8 @@ bool CopyRange(std::istream& in, const LzhEntrySpan& span, AtomicFileWriter& out
   for (std::uint64_t left = span.size; left > 0;) {
     buffer.resize(std::min(left, kCopyChunk));
     in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-    if (in.gcount() != static_cast<std::streamsize>(buffer.size()) || !out.Write(buffer)) return false;
+    if (in.gcount() != static_cast<std::streamsize>(buffer.size()) || !out.Write(buffer))
+      return false;
     left -= buffer.size();
   }
   return true;
@@ -99,7 +101,8 @@ LzhPackResult PackLzhArchive(const std::string& archivePath, const std::string& 
   std::vector<LzhEntrySpan> oldEntries;
   struct stat status {};
   if (::stat(archivePath.c_str(), &status) == 0) {
-    if (!S_ISREG(status.st_mode)) return Failure("書庫の名前がファイルでないものに使われています: " + archivePath);
+    if (!S_ISREG(status.st_mode))
+      return Failure("書庫の名前がファイルでないものに使われています: " + archivePath);
     existing.open(archivePath, std::ios::binary);
     if (!existing) return Failure(WithSystemError("書庫を読み込めません: " + archivePath, errno));
     auto entries = ReadLzhEntries(existing, static_cast<std::uint64_t>(status.st_size));

@@ -109,10 +109,12 @@ std::vector<LzssToken> ParseLzss(std::string_view input) {
   while (pos < size) {
     finder.Insert(pos);
     Match current;
-    if (!waiting || pending.length < kMaxLazy) current = finder.Find(pos, waiting ? pending.length : 0);
+    if (!waiting || pending.length < kMaxLazy)
+      current = finder.Find(pos, waiting ? pending.length : 0);
     if (waiting && pending.length >= kLzssMinMatch && current.length == 0) {
-      tokens.push_back({static_cast<std::uint16_t>(pending.length + kLzssFirstCopyCode - kLzssMinMatch),
-                        static_cast<std::uint16_t>(pending.distance - 1)});
+      tokens.push_back(
+          {static_cast<std::uint16_t>(pending.length + kLzssFirstCopyCode - kLzssMinMatch),
+           static_cast<std::uint16_t>(pending.distance - 1)});
       std::size_t end = pos - 1 + pending.length;
       for (std::size_t covered = pos + 1; covered < end; ++covered) finder.Insert(covered);
       pos = end;

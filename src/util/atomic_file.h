@@ -2,9 +2,10 @@
 // A file written piece by piece through a temporary file in the same folder; Commit() renames
 // it over the target, so a failure at any point leaves any previous file intact.
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 
 class AtomicFileWriter {
  public:

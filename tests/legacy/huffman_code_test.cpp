@@ -39,9 +39,12 @@ TEST(HuffmanCodeLengths, LimitsDepthAndKeepsTheCodeComplete) {
 }
 
 TEST(HuffmanCodeLengths, FewerThanTwoSymbolsTakeNoBits) {
-  EXPECT_EQ(HuffmanCodeLengths(std::vector<std::uint32_t>{0, 0, 0}, 16), (std::vector<std::uint8_t>{0, 0, 0}));
-  EXPECT_EQ(HuffmanCodeLengths(std::vector<std::uint32_t>{0, 7, 0}, 16), (std::vector<std::uint8_t>{0, 0, 0}));
-  EXPECT_EQ(HuffmanCodeLengths(std::vector<std::uint32_t>{0, 7, 1}, 16), (std::vector<std::uint8_t>{0, 1, 1}));
+  EXPECT_EQ(HuffmanCodeLengths(std::vector<std::uint32_t>{0, 0, 0}, 16),
+            (std::vector<std::uint8_t>{0, 0, 0}));
+  EXPECT_EQ(HuffmanCodeLengths(std::vector<std::uint32_t>{0, 7, 0}, 16),
+            (std::vector<std::uint8_t>{0, 0, 0}));
+  EXPECT_EQ(HuffmanCodeLengths(std::vector<std::uint32_t>{0, 7, 1}, 16),
+            (std::vector<std::uint8_t>{0, 1, 1}));
 }
 
 TEST(CanonicalCodes, ShorterCodesFirstThenSymbolOrder) {

@@ -1,9 +1,5 @@
 #include "legacy/lzh_packer.h"
 
-#include "legacy/lzh_crc16.h"
-#include "support/temp_dir.h"
-#include "util/cp932.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -15,6 +11,10 @@
 #include <functional>
 #include <map>
 #include <sstream>
+
+#include "legacy/lzh_crc16.h"
+#include "support/temp_dir.h"
+#include "util/cp932.h"
 
 namespace {
 
@@ -35,7 +35,8 @@ std::string RandomBytes(std::size_t size, std::uint32_t seed, unsigned alphabet 
                         char first = 0) {
   Random random(seed);
   std::string bytes;
-  for (std::size_t i = 0; i < size; ++i) bytes.push_back(static_cast<char>(first + random.Next() % alphabet));
+  for (std::size_t i = 0; i < size; ++i)
+    bytes.push_back(static_cast<char>(first + random.Next() % alphabet));
   return bytes;
 }
 
@@ -46,10 +47,11 @@ std::string Records(std::size_t size, std::uint32_t seed) {
   std::string text;
   while (text.size() < size) {
     char digits[32];
-    std::snprintf(digits, sizeof digits, "%08u%04u", random.Next() % 100000000, random.Next() % 10000);
+    std::snprintf(digits, sizeof digits, "%08u%04u", random.Next() % 100000000,
+                  random.Next() % 10000);
     std::string name = names[random.Next() % 3];
-    text += digits + name + std::string(36 - name.size(), ' ') + std::to_string(random.Next() % 999) +
-            std::string(40, ' ') + "\r\n";
+    text += digits + name + std::string(36 - name.size(), ' ') +
+            std::to_string(random.Next() % 999) + std::string(40, ' ') + "\r\n";
   }
   return text;
 }
@@ -107,8 +109,8 @@ void ExpectLhaReadsBack(const std::string& archive, const std::vector<ArchivedFi
   EXPECT_EQ(extract.status, 0) << extract.output;
   for (const ArchivedFile& file : files) {
     std::string extracted = ReadAll(out.file(file.name));
-    EXPECT_TRUE(extracted == file.bytes)
-        << file.name << ": " << extracted.size() << " bytes extracted, " << file.bytes.size() << " packed";
+    EXPECT_TRUE(extracted == file.bytes) << file.name << ": " << extracted.size()
+                                         << " bytes extracted, " << file.bytes.size() << " packed";
   }
 }
 
@@ -156,7 +158,8 @@ TEST_F(PackLzhArchiveTest, LhaReadsBackEveryKindOfFile) {
        Records(150000, 1) + RandomBytes(90000, 2, 10, '0'), "-lh5-"},
       {"incompressible bytes", RandomBytes(20000, 3), "-lh0-"},
       {"nothing but spaces", std::string(100000, ' '), "-lh5-"},
-      {"copies from the far end of the window", RandomBytes(8191, 4) + RandomBytes(8191, 4), "-lh5-"},
+      {"copies from the far end of the window", RandomBytes(8191, 4) + RandomBytes(8191, 4),
+       "-lh5-"},
   };
   int number = 0;
   for (const Case& c : cases) {
@@ -179,12 +182,15 @@ TEST_F(PackLzhArchiveTest, StoresTheModificationTime) {
   local.tm_sec = 30;  // even: MS-DOS time stamps count two-second steps
   local.tm_isdst = -1;
   std::time_t stamp = std::mktime(&local);
-  struct utimbuf times {stamp, stamp};
+  struct utimbuf times {
+    stamp, stamp
+  };
   ASSERT_EQ(::utime(dir_.file("JracKisi.dat").c_str(), &times), 0);
   ASSERT_TRUE(PackLzhArchive(dir_.file("kk240309.lzh"), dir_.path(), {"JracKisi.dat"}).ok);
 
   TempDir out;
-  ASSERT_EQ(RunCommand("lha xw='" + out.path() + "' '" + dir_.file("kk240309.lzh") + "'").status, 0);
+  ASSERT_EQ(RunCommand("lha xw='" + out.path() + "' '" + dir_.file("kk240309.lzh") + "'").status,
+            0);
   struct stat status {};
   ASSERT_EQ(::stat(out.file("JracKisi.dat").c_str(), &status), 0);
   EXPECT_EQ(status.st_mtime, stamp);
@@ -199,26 +205,30 @@ TEST_F(PackLzhArchiveTest, UpdateReplacesInPlaceKeepsTheOthersAndAppendsNewNames
   const std::string newSeih = Records(6000, 9), ods1 = Records(4000, 10);
   Pack("so240309.lzh", {{"JracOds1.dat", ods1}, {"JracSeih.dat", newSeih}});
   ExpectLhaReadsBack(dir_.file("so240309.lzh"), {{"JracSei1.dat", sei1},
-                                                  {"JracSeih.dat", newSeih},
-                                                  {"JracHyo1.dat", hyo1},
-                                                  {"JracOds1.dat", ods1}});
+                                                 {"JracSeih.dat", newSeih},
+                                                 {"JracHyo1.dat", hyo1},
+                                                 {"JracOds1.dat", ods1}});
 }
 
 // A stored entry under a level-2 header, as other archivers write them: a 26-byte base header
 // whose last field is the size of the file name header that follows.
 std::string Level2StoredEntry(const std::string& name, const std::string& bytes) {
-  auto le16 = [](std::size_t v) { return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}; };
+  auto le16 = [](std::size_t v) {
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+  };
   auto le32 = [&](std::size_t v) { return le16(v & 0xFFFF) + le16(v >> 16); };
   std::string nameHeader = "\x01" + name + le16(0);
-  std::string header = le16(26 + nameHeader.size()) + "-lh0-" + le32(bytes.size()) + le32(bytes.size()) +
-                       le32(1700000000) + "\x20\x02" + le16(LzhCrc16(bytes)) + "U" + le16(nameHeader.size());
+  std::string header = le16(26 + nameHeader.size()) + "-lh0-" + le32(bytes.size()) +
+                       le32(bytes.size()) + le32(1700000000) + "\x20\x02" + le16(LzhCrc16(bytes)) +
+                       "U" + le16(nameHeader.size());
   return header + nameHeader + bytes;
 }
 
 TEST_F(PackLzhArchiveTest, KeepsEntriesWrittenWithOtherHeaderLevels) {
   const std::string other = Records(2000, 11), added = Records(2000, 12);
   WriteAll(dir_.file("mixed.lzh"), Level2StoredEntry("other.txt", other) + std::string(1, '\0'));
-  ASSERT_EQ(RunCommand("lha t '" + dir_.file("mixed.lzh") + "'").status, 0) << "the fixture is sound";
+  ASSERT_EQ(RunCommand("lha t '" + dir_.file("mixed.lzh") + "'").status, 0)
+      << "the fixture is sound";
   Pack("mixed.lzh", {{"JracDelu.dat", added}});
   ExpectLhaReadsBack(dir_.file("mixed.lzh"), {{"other.txt", other}, {"JracDelu.dat", added}});
 }
@@ -242,26 +252,35 @@ TEST_F(PackLzhArchiveTest, FailureLeavesEverythingAsItWas) {
       {"a source file is missing", nothing, {"a.dat", "missing.dat"}, "out.lzh"},
       {"a source name is a folder",
        [](const TempDir& dir) { std::filesystem::create_directory(dir.file("dir.dat")); },
-       {"dir.dat"}, "out.lzh"},
+       {"dir.dat"},
+       "out.lzh"},
       {"a name has a folder part",
        [](const TempDir& dir) {
          std::filesystem::create_directory(dir.file("sub"));
          WriteAll(dir.file("sub/b.dat"), "b");
        },
-       {"sub/b.dat"}, "out.lzh"},
-      {"the archive is a text file", rewriteArchive([](std::string& b) { b = "plain text\r\n"; }),
-       {"a.dat"}, "out.lzh"},
-      {"the archive is cut short", rewriteArchive([](std::string& b) { b.resize(b.size() - 10); }),
-       {"a.dat"}, "out.lzh"},
-      {"a header check sum fails", rewriteArchive([](std::string& b) { b[1] = static_cast<char>(b[1] ^ 0x55); }),
-       {"a.dat"}, "out.lzh"},
+       {"sub/b.dat"},
+       "out.lzh"},
+      {"the archive is a text file",
+       rewriteArchive([](std::string& b) { b = "plain text\r\n"; }),
+       {"a.dat"},
+       "out.lzh"},
+      {"the archive is cut short",
+       rewriteArchive([](std::string& b) { b.resize(b.size() - 10); }),
+       {"a.dat"},
+       "out.lzh"},
+      {"a header check sum fails",
+       rewriteArchive([](std::string& b) { b[1] = static_cast<char>(b[1] ^ 0x55); }),
+       {"a.dat"},
+       "out.lzh"},
       {"the archive's folder is missing", nothing, {"a.dat"}, "missing/out.lzh"},
       {"the archive name is taken by a folder",
        [](const TempDir& dir) {
          std::filesystem::create_directory(dir.file("taken.lzh"));
          WriteAll(dir.file("taken.lzh/inner"), "x");
        },
-       {"a.dat"}, "taken.lzh"},
+       {"a.dat"},
+       "taken.lzh"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
