@@ -28,7 +28,9 @@ constexpr std::size_t kMaxBlockTokens = 0xFFFF;
 // Blocks are built from runs of this many tokens, joined while one tree set suits them.
 constexpr std::size_t kChunkTokens = 4096;
 
+// An offset is sent as its bit length, then its bits below the leading one.
 int OffsetSymbol(unsigned offset) { return std::bit_width(offset); }
+int OffsetExtraBits(int symbol) { return symbol > 1 ? symbol - 1 : 0; }
 
 class BitWriter {
  public:
@@ -221,7 +223,7 @@ struct BlockTrees {
     if (token.code < kLzssFirstCopyCode) return;
     int symbol = OffsetSymbol(token.offset);
     offsets.Code(out, symbol);
-    if (symbol > 1) out.Put(symbol - 1, token.offset);
+    out.Put(OffsetExtraBits(symbol), token.offset);
   }
 };
 
@@ -231,10 +233,11 @@ std::uint64_t BlockBits(const BlockStats& stats) {
   BitCounter counter;
   trees.PutHeader(counter, stats.tokens);
   std::uint64_t bits = counter.bits();
-  for (int i = 0; i < kLetterSymbols; ++i)
+  for (int i = 0; i < kLetterSymbols; ++i) {
     bits += std::uint64_t{stats.letters[i]} * trees.letters.lengths[i];
+  }
   for (int i = 0; i < kOffsetSymbols; ++i) {
-    bits += std::uint64_t{stats.offsets[i]} * (trees.offsets.lengths[i] + (i > 1 ? i - 1 : 0));
+    bits += std::uint64_t{stats.offsets[i]} * (trees.offsets.lengths[i] + OffsetExtraBits(i));
   }
   return bits;
 }
@@ -265,9 +268,9 @@ std::string EncodeLh5(std::string_view data) {
     if (block.tokens > 0) {
       BlockStats joined = block;
       joined.Add(chunkStats);
-      std::uint64_t joinedBits = 0;
-      if (joined.tokens <= kMaxBlockTokens) joinedBits = BlockBits(joined);
-      if (joined.tokens <= kMaxBlockTokens && joinedBits <= blockBits + chunkBits) {
+      const bool fits = joined.tokens <= kMaxBlockTokens;
+      const std::uint64_t joinedBits = fits ? BlockBits(joined) : 0;
+      if (fits && joinedBits <= blockBits + chunkBits) {
         block = joined;
         blockBits = joinedBits;
         continue;
