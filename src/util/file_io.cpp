@@ -1,11 +1,8 @@
 #include "util/file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "util/atomic_file.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -44,41 +41,14 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, mode_t mode) {
-  struct stat existing {};
-  if (::stat(path.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
-
-  std::string temp = path + ".tmp" + std::to_string(::getpid());
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-  if (fd < 0) return false;
-  // open() honours the umask; the mode asked for (0600 for secrets) must hold exactly.
-  bool ok = ::fchmod(fd, mode) == 0;
-  const char* data = bytes.data();
-  std::size_t left = bytes.size();
-  while (ok && left > 0) {
-    ssize_t n = ::write(fd, data, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
-    }
-    data += n;
-    left -= static_cast<std::size_t>(n);
+  int error = 0;
+  {
+    AtomicFileWriter file(path, mode);
+    file.Write(bytes);
+    if (!file.Commit()) error = file.error();
   }
-  ok = ok && ::fsync(fd) == 0;
-  int savedErrno = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    savedErrno = errno;
-  }
-  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
-    ok = false;
-    savedErrno = errno;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
-    errno = savedErrno;
-  }
-  return ok;
+  errno = error;  // after the writer has cleaned up, which may touch errno
+  return error == 0;
 }
 
 std::string JoinCrLf(const std::vector<std::string>& lines) {
