@@ -2,6 +2,8 @@
 
 #include "util/atomic_file.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <fstream>
 #include <sstream>
