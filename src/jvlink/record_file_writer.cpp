@@ -41,10 +41,9 @@ bool RecordFileWriter::add(std::string_view line) {
     failure_ = "書き込み先のファイルがありません";
     return false;
   }
-  if (buffer_.size() + line.size() + 2 > capacity_ && !flushBuffer()) return false;
   buffer_.append(line);
   buffer_.append("\r\n", 2);
-  return true;
+  return buffer_.size() < capacity_ || flushBuffer();
 }
 
 bool RecordFileWriter::commit() {
