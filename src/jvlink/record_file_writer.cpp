@@ -7,6 +7,13 @@
 #include <cerrno>
 #include <cstring>
 
+namespace {
+
+// More per-record files than this in one request are closed and opened again when revisited.
+constexpr std::size_t kMaxParkedFiles = 64;
+
+}  // namespace
+
 RecordFileWriter::RecordFileWriter(std::size_t bufferCapacity) : capacity_(bufferCapacity) {
   buffer_.reserve(capacity_);
 }
@@ -15,13 +22,27 @@ RecordFileWriter::~RecordFileWriter() { abandon(); }
 
 bool RecordFileWriter::switchTo(const std::string& path) {
   if (fd_ >= 0 && path == path_) return commit();
-  if (!finish()) return false;
+  if (!commit()) return false;
+  park();
+  path_ = path;
+  auto parked = parked_.find(path);
+  if (parked == parked_.end()) return open(path);
+  fd_ = parked->second;
+  parked_.erase(parked);
+  createdHere_ = false;
+  everCommitted_ = true;
+  // Asked afresh: the file may have grown through another name for it.
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0) return fail("ファイルを調べられません");
+  onDisk_ = committed_ = st.st_size;
+  return true;
+}
 
+bool RecordFileWriter::open(const std::string& path) {
   struct stat st {};
   bool existed = ::stat(path.c_str(), &st) == 0;
   // Read access too: a file that cannot be read back is as unusable as one that cannot be written.
   fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-  path_ = path;
   createdHere_ = !existed;
   everCommitted_ = false;
   if (fd_ < 0) return fail("ファイルを開けません");
@@ -56,20 +77,20 @@ bool RecordFileWriter::commit() {
 
 void RecordFileWriter::abandon() {
   buffer_.clear();
-  if (fd_ < 0) return;
-  if (createdHere_ && !everCommitted_) {
-    ::unlink(path_.c_str());
-  } else if (onDisk_ > committed_) {
-    // Nothing more can be done if this fails; the caller already reports a failure or a cancel.
-    [[maybe_unused]] int ignored = ::ftruncate(fd_, committed_);
+  if (fd_ >= 0) {
+    if (createdHere_ && !everCommitted_) {
+      ::unlink(path_.c_str());
+    } else if (onDisk_ > committed_) {
+      // Nothing more can be done if this fails; the caller already reports a failure or a cancel.
+      [[maybe_unused]] int ignored = ::ftruncate(fd_, committed_);
+    }
   }
-  closeFile();
+  closeAll();
 }
 
 bool RecordFileWriter::finish() {
-  if (fd_ < 0) return true;
   if (!commit()) return false;
-  closeFile();
+  closeAll();
   return true;
 }
 
@@ -95,7 +116,20 @@ bool RecordFileWriter::fail(const char* what) {
   return false;
 }
 
-void RecordFileWriter::closeFile() {
+// Puts the committed current file aside, open, for a later visit in the same request.
+void RecordFileWriter::park() {
+  if (fd_ < 0) return;
+  if (parked_.size() < kMaxParkedFiles) {
+    parked_.emplace(path_, fd_);
+  } else {
+    ::close(fd_);
+  }
+  fd_ = -1;
+}
+
+void RecordFileWriter::closeAll() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+  for (const auto& [path, fd] : parked_) ::close(fd);
+  parked_.clear();
 }

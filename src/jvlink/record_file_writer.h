@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 class RecordFileWriter {
  public:
@@ -24,19 +25,20 @@ class RecordFileWriter {
   // Makes everything appended so far permanent.
   bool commit();
   // Takes back what was appended since the last commit (a file this writer created and never
-  // committed is removed) and closes the file.
+  // committed is removed) and closes every file.
   void abandon();
-  // Commits and closes.
+  // Commits and closes every file.
   bool finish();
 
-  bool hasFile() const { return fd_ >= 0; }
   // What went wrong in the last failed call (UTF-8).
   const std::string& failure() const { return failure_; }
 
  private:
+  bool open(const std::string& path);
   bool flushBuffer();
   bool fail(const char* what);
-  void closeFile();
+  void park();
+  void closeAll();
 
   std::size_t capacity_;
   std::string buffer_;
@@ -46,5 +48,7 @@ class RecordFileWriter {
   off_t committed_ = 0;  // file size at the last commit
   bool createdHere_ = false;
   bool everCommitted_ = false;
+  // Files visited earlier and fully committed, kept open for the next visit (RA, SE, RA, …).
+  std::unordered_map<std::string, int> parked_;  // path → descriptor
   std::string failure_;
 };
