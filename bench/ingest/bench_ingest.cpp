@@ -213,7 +213,7 @@ Measured Measure(const fs::path& work, std::uintmax_t targetBytes, std::size_t t
     fs::remove_all(out);
     fs::create_directories(program);
     fs::create_directories(out);
-    std::ofstream(program / kEmulatorSettingsFile) << "Pace=0\r\n";
+    SaveEmulatorSettings(program.string(), {storeDir.string(), 0});
     ::sync();
     fs::path report = work / "session.out";
     Run ingest = Spawn({"/proc/self/exe", "--session", program.string(), storeDir.string(),

@@ -1,8 +1,9 @@
 #pragma once
-// The JV-Link emulator's own settings, kept in "jvlink-emulator.ini" in the program folder:
+// The JV-Link emulator's own settings, kept in "jvlink-emulator.ini" in the program folder
+// (a profile file, code page 932, CR LF):
+//   [Emulator]
 //   StoreDir=<folder of the store>
 //   Pace=<files downloaded per JVStatus poll; 0 downloads everything at the first poll>
-// Code page 932, CR LF.
 
 #include <string>
 

@@ -1,6 +1,8 @@
 #include "jvlink/emulator_store.h"
 
-#include "jvlink/key_value_file.h"
+#include "config/profile_file.h"
+#include "util/file_io.h"
+#include "util/integer_text.h"
 
 #include <sys/stat.h>
 
@@ -50,17 +52,23 @@ std::optional<StoreFile> FindRealtimeAnswer(const std::string& storeDir,
 }
 
 StoreSettings ReadStoreSettings(const std::string& storeDir) {
-  KeyValueFile file = KeyValueFile::Read(storeDir + "/store.ini");
+  ProfileReader file(ReadFileBytes(storeDir + "/store.ini").value_or(""));
+  auto text = [&](const char* section, const char* key) {
+    return file.value(section, key).value_or("");
+  };
+  auto number = [&](const char* section, const char* key) {
+    return ParseInteger(text(section, key));
+  };
   StoreSettings settings;
-  settings.thisWeekFrom = file.value("Store", "ThisWeekFrom");
-  settings.pace = file.intValue("Store", "Pace");
-  settings.initResult = file.intValue("Faults", "InitResult");
-  settings.openResult = file.intValue("Faults", "OpenResult");
-  settings.rtOpenResult = file.intValue("Faults", "RtOpenResult");
-  settings.statusResult = file.intValue("Faults", "StatusResult");
-  settings.statusOverCount = file.intValue("Faults", "StatusOverCount").value_or(0);
-  settings.readErrorFile = file.value("Faults", "ReadErrorFile");
-  settings.readErrorCode = file.intValue("Faults", "ReadErrorCode");
-  settings.closeResult = file.intValue("Faults", "CloseResult");
+  settings.thisWeekFrom = text("Store", "ThisWeekFrom");
+  settings.pace = number("Store", "Pace");
+  settings.initResult = number("Faults", "InitResult");
+  settings.openResult = number("Faults", "OpenResult");
+  settings.rtOpenResult = number("Faults", "RtOpenResult");
+  settings.statusResult = number("Faults", "StatusResult");
+  settings.statusOverCount = number("Faults", "StatusOverCount").value_or(0);
+  settings.readErrorFile = text("Faults", "ReadErrorFile");
+  settings.readErrorCode = number("Faults", "ReadErrorCode");
+  settings.closeResult = number("Faults", "CloseResult");
   return settings;
 }

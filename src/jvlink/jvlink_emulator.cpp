@@ -172,7 +172,8 @@ int JvLinkEmulator::OpenCurrentFile(std::string& fileName) {
   return kJvOk;
 }
 
-int JvLinkEmulator::JVRead(std::string& record, int& size, std::string& fileName) {
+// The caller's buffer size is not needed: no record the emulator delivers is longer.
+int JvLinkEmulator::JVRead(std::string& record, int& /*size*/, std::string& fileName) {
   if (!open_) return kJvNotOpened;
   while (true) {
     if (!reader_.isOpen()) {
@@ -187,8 +188,7 @@ int JvLinkEmulator::JVRead(std::string& record, int& size, std::string& fileName
         if (line.size() + 2 > static_cast<std::size_t>(kJvReadBufferSize)) return kJvFileCorrupt;
         record.assign(line.data(), line.size());
         record.append("\r\n", 2);
-        size = static_cast<int>(record.size());
-        return size;
+        return static_cast<int>(record.size());
       case LineReader::Result::End:
         reader_.close();
         ++current_;

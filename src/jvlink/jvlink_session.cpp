@@ -1,6 +1,7 @@
 #include "jvlink/jvlink_session.h"
 
 #include "jvlink/record_file_name.h"
+#include "util/busy_cursor.h"
 #include "util/fixed_width.h"
 #include "util/host.h"
 
@@ -13,16 +14,14 @@ namespace {
 // ends (a cancel in the download wait does not close the request).
 class RequestScope {
  public:
-  explicit RequestScope(Host& host) : host_(host) { host_.setBusy(true); }
-  ~RequestScope() {
-    host_.setProgress(0, 0);
-    host_.setBusy(false);
-  }
+  explicit RequestScope(Host& host) : host_(host), busy_(host) {}
+  ~RequestScope() { host_.setProgress(0, 0); }
   RequestScope(const RequestScope&) = delete;
   RequestScope& operator=(const RequestScope&) = delete;
 
  private:
   Host& host_;
+  BusyCursor busy_;
 };
 
 bool IsAsciiAlnum(char c) {

@@ -1,35 +1,34 @@
 #include "jvlink/trim_by_meeting_date.h"
 
+#include "util/atomic_file.h"
 #include "util/fixed_width.h"
 #include "util/line_reader.h"
+#include "util/result_codes.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
+namespace {
 
-#include <cstdio>
-#include <fstream>
+constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+
+}  // namespace
 
 int TrimByMeetingDate(const std::string& path, const std::string& from, const std::string& to) {
   LineReader reader;
-  struct stat st {};
-  if (!reader.open(path) || ::stat(path.c_str(), &st) != 0) return kTrimFailed;
-
-  // The kept lines go to a new file beside the old one, which replaces it only when complete.
-  std::string temp = path + ".trim" + std::to_string(::getpid());
-  std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+  if (!reader.open(path)) return kResultFailed;
+  // The kept lines go to a new file that replaces the old one only when complete.
+  AtomicFileWriter out(path);
+  std::string chunk;
   std::string_view line;
-  LineReader::Result result = LineReader::Result::Error;
-  while (out && (result = reader.next(line)) == LineReader::Result::Line) {
+  LineReader::Result result;
+  while ((result = reader.next(line)) == LineReader::Result::Line) {
     std::string_view meetingDate = CutField(line, 12, 8);
-    if (meetingDate >= from && meetingDate <= to) {
-      out.write(line.data(), static_cast<std::streamsize>(line.size()));
-      out.write("\r\n", 2);
+    if (meetingDate < from || meetingDate > to) continue;
+    chunk.append(line);
+    chunk.append("\r\n", 2);
+    if (chunk.size() >= kChunkBytes) {
+      if (!out.Write(chunk)) return kResultFailed;
+      chunk.clear();
     }
   }
-  out.close();
-  bool ok = out && result == LineReader::Result::End &&
-            ::chmod(temp.c_str(), st.st_mode & 07777) == 0 &&
-            std::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(temp.c_str());
-  return ok ? kTrimDone : kTrimFailed;
+  if (result != LineReader::Result::End || !out.Write(chunk) || !out.Commit()) return kResultFailed;
+  return kResultOk;
 }

@@ -3,9 +3,6 @@
 
 #include <string>
 
-constexpr int kTrimDone = 0;
-constexpr int kTrimFailed = 9;
-
 // Keeps only the lines whose bytes 12 to 19 (the meeting date) lie within from..to, compared as
-// text, and replaces the file with them. On failure the file is left unchanged.
+// text, and replaces the file with them: kResultOk, or kResultFailed with the file unchanged.
 int TrimByMeetingDate(const std::string& path, const std::string& from, const std::string& to);

@@ -223,13 +223,14 @@ TEST_F(EmulatorTest, SettingsFileCommandLineAndSetupDialog) {
   std::string japanese = store.root.file("ストア");
   ASSERT_TRUE(SaveEmulatorSettings(store.programDir, {japanese, 7}));
   EXPECT_EQ(ReadAll(store.programDir + "/jvlink-emulator.ini"),
-            "StoreDir=" + store.root.path() + "/\x83\x58\x83\x67\x83\x41\r\nPace=7\r\n");
+            "[Emulator]\r\nStoreDir=" + store.root.path() + "/\x83\x58\x83\x67\x83\x41\r\n"
+            "Pace=7\r\n");
   EmulatorSettings loaded = LoadEmulatorSettings(store.programDir);
   EXPECT_EQ(loaded.storeDir, japanese);
   EXPECT_EQ(loaded.pace, 7);
 
   EXPECT_EQ(JvLinkEmulator(store.programDir, store.storeDir).StoreDir(), store.storeDir);
-  WriteAll(store.programDir + "/jvlink-emulator.ini", "Pace=x\n");
+  WriteAll(store.programDir + "/jvlink-emulator.ini", "[Emulator]\nPace=x\n");
   EXPECT_EQ(JvLinkEmulator(store.programDir).StoreDir(), store.programDir + "/store");
 
   JvLinkEmulator emulator(store.programDir);

@@ -1,5 +1,7 @@
 #include "store_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 
 std::string Record(const std::string& type, const std::string& meetingDate, const std::string& tag,
@@ -44,8 +46,7 @@ void StoreFixture::AddRealtime(const std::string& dataSpec, const std::string& k
 void StoreFixture::WriteStoreIni(const std::string& text) { WriteAll(storeDir + "/store.ini", text); }
 
 void StoreFixture::SetPace(int pace) {
-  WriteAll(programDir + "/jvlink-emulator.ini",
-           "StoreDir=" + storeDir + "\r\nPace=" + std::to_string(pace) + "\r\n");
+  if (!SaveEmulatorSettings(programDir, {storeDir, pace})) ADD_FAILURE() << "settings not saved";
 }
 
 std::unique_ptr<JvLinkEmulator> StoreFixture::Emulator() const {

@@ -1,6 +1,7 @@
 #include "jvlink/trim_by_meeting_date.h"
 
 #include "support/temp_dir.h"
+#include "util/result_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,17 @@ TEST(TrimByMeetingDate, KeepsTheLinesWithinTheRangeInclusive) {
   std::string path = dir.file("SE.txt");
   WriteAll(path, Line("20230104") + "\r\n" + Line("20230105") + "\n" + Line("20230110") +
                      "\r\nshort\r\n" + Line("20230111"));
-  EXPECT_EQ(TrimByMeetingDate(path, "20230105", "20230110"), kTrimDone);
+  EXPECT_EQ(TrimByMeetingDate(path, "20230105", "20230110"), kResultOk);
   EXPECT_EQ(ReadAll(path), Line("20230105") + "\r\n" + Line("20230110") + "\r\n");
 }
 
 TEST(TrimByMeetingDate, FailsWithoutChangingAnything) {
   TempDir dir;
-  EXPECT_EQ(TrimByMeetingDate(dir.file("missing.txt"), "0", "9"), kTrimFailed);
+  EXPECT_EQ(TrimByMeetingDate(dir.file("missing.txt"), "0", "9"), kResultFailed);
   std::string path = dir.file("long.txt");
   std::string content = Line("20230105") + "\r\n" + std::string(2 << 20, 'x');  // over 1 MiB
   WriteAll(path, content);
-  EXPECT_EQ(TrimByMeetingDate(path, "00000000", "99999999"), kTrimFailed);
+  EXPECT_EQ(TrimByMeetingDate(path, "00000000", "99999999"), kResultFailed);
   EXPECT_EQ(ReadAll(path), content);
 }
 
