@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <array>
+#include <initializer_list>
 
 namespace {
 
