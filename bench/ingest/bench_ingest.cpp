@@ -256,7 +256,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   fs::path work = pattern;
-  std::printf("ingest: RACE store -> per-record files; targets: ratio to cat <= 2, peak < 64 MiB\n");
+  std::printf("ingest: RACE store -> per-record files; "
+              "targets: ratio to cat <= 2, peak < 64 MiB\n");
   Measured full = Measure(work / "full", mib << 20, 2000);
   Print("full", full);
   Measured quarter = Measure(work / "quarter", (mib << 20) / 4, 500);

@@ -8,7 +8,8 @@
 // JV-Link results the program and the emulator act on. Any other negative value is passed on as
 // JV-Link's own error.
 constexpr int kJvOk = 0;
-constexpr int kJvNoData = -1;  // JVOpen/JVRTOpen/JVStatus: nothing to deliver; JVRead: end of a file
+// JVOpen, JVRTOpen, JVStatus: nothing to deliver; JVRead: the end of one JV-Link file.
+constexpr int kJvNoData = -1;
 constexpr int kJvBadParameter = -100;
 constexpr int kJvSidMissing = -101;
 constexpr int kJvSidTooLong = -102;

@@ -85,7 +85,8 @@ int JvLinkEmulator::JVSetUIProperties() {
   return kJvOk;
 }
 
-// Common to JVOpen and JVRTOpen; also reads store.ini afresh, so faults apply from the next request.
+// Common to JVOpen and JVRTOpen; also reads store.ini afresh, so that faults apply from the next
+// request on.
 int JvLinkEmulator::CheckCanOpen() {
   if (!initialised_) return kJvNotInitialised;
   if (open_) return kJvNotClosed;

@@ -40,9 +40,9 @@ class EmulatorTest : public ::testing::Test {
  protected:
   EmulatorTest() {
     store.WriteStoreIni("[Store]\r\nThisWeekFrom=20230118\r\n");
-    a = store.AddStored("RACE", "RARA", "20230105", "20230106100000", {Record("RA", "20230105", "a")});
-    b = store.AddStored("RACE", "RARA", "20230112", "20230113100000", {Record("RA", "20230112", "b")});
-    c = store.AddStored("RACE", "RARA", "20230119", "20230120100000", {Record("RA", "20230119", "c")});
+    a = store.AddStored("RACE", "RARA", "20230105", "20230106100000", {Record("RA", "20230105", "")});
+    b = store.AddStored("RACE", "RARA", "20230112", "20230113100000", {Record("RA", "20230112", "")});
+    c = store.AddStored("RACE", "RARA", "20230119", "20230120100000", {Record("RA", "20230119", "")});
     // Not a JV-Link file name: ignored.
     WriteAll(store.storeDir + "/stored/RACE/readme.txt", "x");
   }

@@ -100,7 +100,10 @@ TEST_F(SessionTest, JvLinkResultsBecomeRequestResults) {
       {"[Faults]\nOpenResult=-504\n", nullptr, -504},
       {"[Faults]\nStatusResult=-502\n", nullptr, -502},
       {"[Faults]\nStatusResult=-1\n", nullptr, kRequestNoData},
-      {"", [](JVLINK_PARA& r) { r.DataSpec = "DIFN", r.Option = 2; }, kJvBadDataSpecOption},
+      {"", [](JVLINK_PARA& r) {
+         r.DataSpec = "DIFN";
+         r.Option = 2;
+       }, kJvBadDataSpecOption},
       {"", [](JVLINK_PARA& r) { r.FromTime = "2023"; }, kJvBadFromTime},
   };
   store.AddStored("RACE", "RARA", "20230105", "20230106120000", {kRa1});
@@ -239,7 +242,8 @@ TEST_F(SessionTest, QuietFlagHidesJvLinkErrorBoxesButKeepsTheCodes) {
     link.SetQuiet(quiet);
     EXPECT_EQ(link.InitLink(""), kJvSidMissing);
     EXPECT_EQ(link.InitLink(kSoftwareId), kJvOk);
-    store.WriteStoreIni("[Faults]\nReadErrorFile=" + bad + "\nReadErrorCode=-402\nCloseResult=-401\n");
+    store.WriteStoreIni("[Faults]\nReadErrorFile=" + bad +
+                        "\nReadErrorCode=-402\nCloseResult=-401\n");
     EXPECT_EQ(link.OpenStored(store.StoredRequest()), kJvFileEmpty);
     std::vector<std::string> expected;
     if (!quiet) {
@@ -354,8 +358,8 @@ TEST_F(SessionTest, CancelDuringReadingLosesOnlyTheLinesNotYetWritten) {
   TJVLinkSession* link = nullptr;
   // Cancel after the third record: RA was written when SE began, SE when RA came back; the RA
   // lines of this second visit were not written yet.
-  auto link3 = std::make_unique<ActAfterRecords>(store.Emulator(), 3, [&] { link->RequestCancel(); });
-  link = &Start(std::move(link3));
+  link = &Start(std::make_unique<ActAfterRecords>(store.Emulator(), 3,
+                                                  [&] { link->RequestCancel(); }));
 
   EXPECT_EQ(link->OpenStored(store.StoredRequest()), kRequestCancelled);
   EXPECT_EQ(ReadAll(store.Out("RACE_RA.txt")), "existing\r\n" + kRa1);

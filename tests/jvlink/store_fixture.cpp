@@ -43,7 +43,9 @@ void StoreFixture::AddRealtime(const std::string& dataSpec, const std::string& k
   WriteAll(dir + "/" + key + ".txt", Joined(records));
 }
 
-void StoreFixture::WriteStoreIni(const std::string& text) { WriteAll(storeDir + "/store.ini", text); }
+void StoreFixture::WriteStoreIni(const std::string& text) {
+  WriteAll(storeDir + "/store.ini", text);
+}
 
 void StoreFixture::SetPace(int pace) {
   if (!SaveEmulatorSettings(programDir, {storeDir, pace})) ADD_FAILURE() << "settings not saved";
