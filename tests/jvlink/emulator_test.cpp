@@ -40,9 +40,12 @@ class EmulatorTest : public ::testing::Test {
  protected:
   EmulatorTest() {
     store.WriteStoreIni("[Store]\r\nThisWeekFrom=20230118\r\n");
-    a = store.AddStored("RACE", "RARA", "20230105", "20230106100000", {Record("RA", "20230105", "")});
-    b = store.AddStored("RACE", "RARA", "20230112", "20230113100000", {Record("RA", "20230112", "")});
-    c = store.AddStored("RACE", "RARA", "20230119", "20230120100000", {Record("RA", "20230119", "")});
+    auto add = [&](const std::string& date, const std::string& stamp) {
+      return store.AddStored("RACE", "RARA", date, stamp, {Record("RA", date, "")});
+    };
+    a = add("20230105", "20230106100000");
+    b = add("20230112", "20230113100000");
+    c = add("20230119", "20230120100000");
     // Not a JV-Link file name: ignored.
     WriteAll(store.storeDir + "/stored/RACE/readme.txt", "x");
   }
