@@ -18,6 +18,12 @@ constexpr int kRaceDaysHeld = 6;
 constexpr int kCoursesPerDay = 3;
 constexpr int kCourseCodes = 10;
 
+// Shown at start-up when "schedule.dat" was not read.
+constexpr const char* kNoScheduleNotice =
+    "【 Ostravel 】\r\n\r\n現在、開催スケジュール・データが取得されていません。\r\n\r\n"
+    "起動後、メニュー［データ｜スケジュール・データの更新］を実行し、"
+    "開催スケジュール・データの取得を行って下さい。";
+
 // One race day; Year is empty when the slot holds none.
 struct _DateInfo {
   std::string Year;   // "yyyy"
