@@ -152,25 +152,21 @@ TEST_F(SetDialogTest, ConfirmStoresThePanelIntoTheCopyOnly) {
 }
 
 TEST_F(SetDialogTest, RegisterSavesTheCopyAndCancelLeavesTheStore) {
-  {
+  // The same edit, closed first with "キャンセル", then with "セット登録".
+  auto editAndClose = [&](const char* button) {
     TfrmSetTeigi dialog(sets, host, 2);
     Find<QLineEdit>(dialog, "edtSetTitle")->setText("変更後");
     Find<QCheckBox>(dialog, "checkTaisho")->setChecked(true);
     Box(dialog, 1)->setChecked(true);
     Find<QPushButton>(dialog, "btnKakutei")->click();
-    Find<QPushButton>(dialog, "btnCancel")->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-  }
+    Find<QPushButton>(dialog, button)->click();
+    return dialog.result();
+  };
+  EXPECT_EQ(editAndClose("btnCancel"), QDialog::Rejected);
   EXPECT_EQ(sets.GetBank(2).SetTitle, "当日");
   EXPECT_FALSE(sets.GetBank(2).Specs[0].Taisho);
 
-  TfrmSetTeigi dialog(sets, host, 2);
-  Find<QLineEdit>(dialog, "edtSetTitle")->setText("変更後");
-  Find<QCheckBox>(dialog, "checkTaisho")->setChecked(true);
-  Box(dialog, 1)->setChecked(true);
-  Find<QPushButton>(dialog, "btnKakutei")->click();
-  Find<QPushButton>(dialog, "btnToroku")->click();
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(editAndClose("btnToroku"), QDialog::Accepted);
   EXPECT_EQ(sets.GetBank(2).SetTitle, "変更後");
   EXPECT_TRUE(sets.GetBank(2).Specs[0].Taisho);
 
