@@ -41,8 +41,8 @@ class TAppCore {
   // Monotonic time; the elapsed times of a run are differences of it.
   using Clock = std::function<std::chrono::milliseconds()>;
 
-  static constexpr int kLogLineLimit = 500;        // AddLog clears a pane holding more
-  static constexpr int kOutDirListLimit = 1000;    // names listed of the representative folder
+  static constexpr int kLogLineLimit = 500;      // AddLog clears a pane holding more
+  static constexpr int kOutDirListLimit = 1000;  // names listed of the representative folder
 
   // Creates the settings object (and the program's folders) and the session around `link`, and
   // registers the run kinds this build carries. Loads nothing: call Start.
@@ -105,7 +105,9 @@ class TAppCore {
   std::chrono::milliseconds Now() const { return clock_(); }
   void SetClock(Clock clock) { clock_ = std::move(clock); }
   // Whether LZH archives can be written (tests make a build without the packer).
-  void SetArchiverCheck(std::function<bool()> available) { archiverAvailable_ = std::move(available); }
+  void SetArchiverCheck(std::function<bool()> available) {
+    archiverAvailable_ = std::move(available);
+  }
 
   RunInput Inputs;
   bool CloseOnSuccess = false;  // the program was started with "AUTO"

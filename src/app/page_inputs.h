@@ -11,13 +11,13 @@ class TConfig;
 
 // The pages in the window's order.
 enum class RunPage : std::uint8_t {
-  Set,         // セット取得
-  Legacy,      // 旧仕様変換
-  Rtd,         // 速報オッズ
-  Custom,      // カスタム出力
-  Chikuseki,   // [個] 蓄積
-  Sokuho,      // [個] 速報
-  Timer,       // タイマー
+  Set,        // セット取得
+  Legacy,     // 旧仕様変換
+  Rtd,        // 速報オッズ
+  Custom,     // カスタム出力
+  Chikuseki,  // [個] 蓄積
+  Sokuho,     // [個] 速報
+  Timer,      // タイマー
 };
 
 struct SetPageInput {

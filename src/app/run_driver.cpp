@@ -62,7 +62,7 @@ RunOutcome TAppCore::StartRun(std::uint8_t kind, const std::string& dateFrom,
   } catch (const std::exception& e) {
     unexpected = e.what();
   } catch (...) {
-    unexpected = "unknown exception";
+    unexpected = "不明なエラー";
   }
   LeaveBusy();
 

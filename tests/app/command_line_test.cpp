@@ -31,7 +31,8 @@ TEST(ParseCommandLine, ReadsModeAndNumbers) {
   };
   for (const Case& c : cases) {
     CommandLineStart start = ParseCommandLine(c.args);
-    std::string name = c.args.empty() ? "(none)" : c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : "");
+    std::string name;
+    for (const std::string& arg : c.args) name += arg + " ";
     EXPECT_EQ(start.mode, c.mode) << name;
     EXPECT_EQ(start.preset, c.preset) << name;
     EXPECT_EQ(start.raceDay, c.raceDay) << name;

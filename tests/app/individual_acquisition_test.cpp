@@ -36,7 +36,8 @@ Lines Entries(const std::string& folder) {
 
 class IndividualTest : public CoreTest {
  protected:
-  IndividualTest() : storedDir(store.root.file("stored-out")), realtimeDir(store.root.file("rt-out")) {
+  IndividualTest()
+      : storedDir(store.root.file("stored-out")), realtimeDir(store.root.file("rt-out")) {
     fs::create_directories(storedDir);
     fs::create_directories(realtimeDir);
     TConfig& config = core.Config();
