@@ -2,6 +2,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/command.h"
+#include "cli/command_options.h"
 
 #include <iostream>
 #include <string>
@@ -18,22 +19,6 @@ void PrintUsage(std::ostream& out) {
     std::string head = command.name + (command.usage.empty() ? "" : " " + command.usage);
     out << "  " << head << "\n      " << command.summary << '\n';
   }
-}
-
-// Takes the value of an option given as "--opt VALUE" or "--opt=VALUE".
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& option,
-               std::optional<std::string>& value) {
-  const std::string& arg = args[i];
-  if (arg == option) {
-    if (i + 1 >= args.size()) return false;
-    value = args[++i];
-    return true;
-  }
-  if (arg.rfind(option + "=", 0) == 0) {
-    value = arg.substr(option.size() + 1);
-    return true;
-  }
-  return false;
 }
 
 }  // namespace

@@ -74,15 +74,18 @@ int ClearFolder(Host& host, const std::string& folder) {
   return kResultFailed;
 }
 
-int CopyFolderFiles(const std::string& source, const std::string& target) {
+int CopyFolderFiles(const std::string& source, const std::string& target, int* failedCopies) {
   int handled = 0;
+  int failed = 0;
   bool listed = ListFiles(source, "*.*", [&](const ListedFile& file) {
-    std::error_code ignored;
+    std::error_code error;
     std::filesystem::copy_file(source + "/" + file.name, target + "/" + file.name,
-                               std::filesystem::copy_options::overwrite_existing, ignored);
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error) ++failed;
     ++handled;
     return true;
   });
+  if (failedCopies != nullptr) *failedCopies = failed;
   return listed ? handled : -1;
 }
 

@@ -34,8 +34,10 @@ class TFileList {
 int ClearFolder(Host& host, const std::string& folder);
 
 // Copies every file of `source` into `target`, replacing files of the same name. The number of
-// files handled, copied or not; -1 when the source cannot be listed.
-int CopyFolderFiles(const std::string& source, const std::string& target);
+// files handled, copied or not; -1 when the source cannot be listed. `failedCopies`, when given,
+// receives the number of files that could not be copied.
+int CopyFolderFiles(const std::string& source, const std::string& target,
+                    int* failedCopies = nullptr);
 
 // The name without the extension of its last path component: "week.mdb" gives "week", "a.b/c"
 // stays, "name." gives "name".

@@ -104,16 +104,20 @@ TEST(CopyFolderFiles, CopiesEveryFileReplacingOlderCopies) {
   FillFolder(source.path());
   WriteAll(target.file("a.txt"), "older and longer");
 
-  EXPECT_EQ(CopyFolderFiles(source.path(), target.path()), 4);
+  int failed = -1;
+  EXPECT_EQ(CopyFolderFiles(source.path(), target.path(), &failed), 4);
+  EXPECT_EQ(failed, 0);
   EXPECT_EQ(Entries(target.path()), (std::set<std::string>{"a.txt", "B.DAT", "noext", "locked.txt"}));
   EXPECT_EQ(ReadAll(target.file("a.txt")), "a");
   EXPECT_EQ(ReadAll(target.file("locked.txt")), "l");
 }
 
-TEST(CopyFolderFiles, CountsTheFilesEvenWhenTheTargetIsMissing) {
+TEST(CopyFolderFiles, CountsTheFilesAndTheFailuresWhenTheTargetIsMissing) {
   TempDir source;
   FillFolder(source.path());
-  EXPECT_EQ(CopyFolderFiles(source.path(), source.file("missing")), 4);
+  int failed = 0;
+  EXPECT_EQ(CopyFolderFiles(source.path(), source.file("missing"), &failed), 4);
+  EXPECT_EQ(failed, 4);
   EXPECT_FALSE(fs::exists(source.file("missing")));
   EXPECT_EQ(CopyFolderFiles(source.file("missing"), source.path()), 0);
 }

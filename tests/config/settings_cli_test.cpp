@@ -1,40 +1,19 @@
 // ostravel-cli settings show/set, run as a separate program on a fresh home.
 
+#include "support/cli_runner.h"
 #include "support/temp_dir.h"
 #include "util/cp932.h"
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ShellQuote(const std::string& arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 class SettingsCliTest : public ::testing::Test {
  protected:
-  CliRun run(const std::vector<std::string>& args) {
-    std::string command = ShellQuote(OSTRAVEL_CLI) + " --home " + ShellQuote(home.path());
-    for (const std::string& arg : args) command += " " + ShellQuote(arg);
-    command += " >" + ShellQuote(output.file("out")) + " 2>" + ShellQuote(output.file("err"));
-    int raw = std::system(command.c_str());
-    CliRun result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = ReadAll(output.file("out"));
-    result.err = ReadAll(output.file("err"));
-    return result;
+  CliRun run(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--home", home.path()});
+    return RunCli(OSTRAVEL_CLI, args, output.path());
   }
   std::string ini() const { return home.file("ostravel.ini"); }
 

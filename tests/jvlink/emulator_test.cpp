@@ -1,7 +1,7 @@
 // The emulator's answers to JV-Link calls, read straight from a store built by the test.
 
 #include "jvlink/jvlink_emulator.h"
-#include "store_fixture.h"
+#include "support/store_fixture.h"
 #include "util/file_io.h"
 
 #include <gtest/gtest.h>

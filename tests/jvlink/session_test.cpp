@@ -3,7 +3,7 @@
 
 #include "jvlink/jvlink_session.h"
 #include "jvlink/result_text.h"
-#include "store_fixture.h"
+#include "support/store_fixture.h"
 #include "support/recording_host.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "store_fixture.h"
+#include "support/store_fixture.h"
 
 #include <gtest/gtest.h>
 

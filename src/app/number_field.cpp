@@ -1,0 +1,25 @@
+#include "app/number_field.h"
+
+#include "util/integer_text.h"
+
+#include <cstdio>
+
+namespace {
+
+// Characters, not bytes: the edits count what the user sees.
+std::size_t Utf8Length(const std::string& text) {
+  std::size_t length = 0;
+  for (unsigned char c : text) length += (c & 0xC0) != 0x80;
+  return length;
+}
+
+}  // namespace
+
+std::optional<std::string> NumberFieldText(const std::string& text, std::size_t width) {
+  if (Utf8Length(text) == width) return text;
+  std::optional<int> number = ParseInteger(text);
+  if (!number) return std::nullopt;
+  char formatted[24];
+  std::snprintf(formatted, sizeof formatted, "%.*d", static_cast<int>(width), *number);
+  return std::string(formatted);
+}

@@ -1,0 +1,5 @@
+#include "app/run_kind_wiring.h"
+
+#include "app/individual_acquisition.h"
+
+void RegisterBuiltRunKinds(TAppCore& core) { RegisterIndividualAcquisition(core); }

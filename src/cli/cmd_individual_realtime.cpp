@@ -1,0 +1,74 @@
+// individual-realtime: the "[個] 速報" page's run (one real-time request through the work folder
+// into output folder slot 19), with the page's inputs taken from the options.
+
+#include "app/individual_acquisition.h"
+#include "cli/cli_core.h"
+#include "cli/command_options.h"
+#include "util/host.h"
+#include "util/integer_text.h"
+#include "util/result_codes.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: individual-realtime --spec CODE --date yyyymmdd [--course NN --race NN]";
+
+// 1 to `last` as written, or nullopt.
+std::optional<int> NumberUpTo(const std::string& text, int last) {
+  std::optional<int> number = ParseInteger(text);
+  if (!number || *number < 1 || *number > last) return std::nullopt;
+  return number;
+}
+
+int RunIndividualRealtimeCommand(CliContext& context, const std::vector<std::string>& args) {
+  std::map<std::string, std::string> values;
+  if (!ParseCommandOptions(args, {"--spec", "--date", "--course", "--race"}, values) ||
+      !values.count("--spec") || !values.count("--date")) {
+    context.host.warn(kUsage);
+    return kExitRefused;
+  }
+  int spec = DataSpecIndex(kIndividualRealtimeKinds, values["--spec"]);
+  if (spec < 0) {
+    context.host.warn("not a real-time data kind of this page: " + values["--spec"]);
+    return kExitRefused;
+  }
+  const std::string& date = values["--date"];
+  if (date.size() != 8) {
+    context.host.warn("--date takes yyyymmdd: " + date);
+    return kExitRefused;
+  }
+  bool raceGiven = values.count("--course") || values.count("--race");
+  std::optional<int> course;
+  std::optional<int> race;
+  if (IsDayLevelRealtimeKind(spec)) {
+    if (raceGiven) {
+      context.host.warn(values["--spec"] + " is fetched by date alone: no --course or --race");
+      return kExitRefused;
+    }
+  } else {
+    course = NumberUpTo(values["--course"], static_cast<int>(kIndividualCourses.size()));
+    race = NumberUpTo(values["--race"], kIndividualRaces);
+    if (!course || !race) {
+      context.host.warn(values["--spec"] + " needs --course 01-10 and --race 01-12");
+      return kExitRefused;
+    }
+  }
+
+  std::unique_ptr<TAppCore> core = StartCliCore(context);
+  if (!core) return kResultFailed;
+  RealtimePageInput& page = core->Inputs.realtime;
+  page.dataSpecIndex = spec;
+  page.year = date.substr(0, 4);
+  page.month = date.substr(4, 2);
+  page.day = date.substr(6, 2);
+  if (course) page.courseIndex = *course - 1;
+  if (race) page.raceIndex = *race - 1;
+  return RunFromPage(*core, RunPage::Sokuho);
+}
+
+}  // namespace
+
+REGISTER_CLI_COMMAND(individual_realtime, "individual-realtime",
+                     "--spec CODE --date yyyymmdd [--course NN --race NN]",
+                     "fetch one real-time data kind for a day or a race (output slot 19)",
+                     RunIndividualRealtimeCommand);
