@@ -2,9 +2,9 @@
 
 #include "sets/schedule.h"
 
-std::vector<std::string> FillRaceDayLists(const TSchedule& schedule) {
+std::vector<std::string> RaceDayListItems(const TSchedule& schedule) {
   std::vector<std::string> items;
-  for (int d = 0; d < kRaceDayListItems; ++d) {
+  for (int d = 0; d < kRaceDayListLimit; ++d) {
     std::string text = schedule.GetDateText(d);
     if (!text.empty()) items.push_back(text);
   }

@@ -69,6 +69,8 @@ class TSchedule {
 
   const std::string& FilePath() const { return path_; }
   LocalDateTime Now() const { return clock_(); }
+  // The wall clock from now on; CalcKijunDate and Load do not run again by themselves.
+  void SetClock(Clock clock) { clock_ = std::move(clock); }
 
   std::string KijunDate;  // "yyyymmdd"; the options dialog may set it for this program run
   std::string EndDate;    // the day after the last race day; empty until a file was loaded

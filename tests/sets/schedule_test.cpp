@@ -103,7 +103,7 @@ TEST_F(ScheduleTest, SaturdayAndSundayAtThreeCoursesEach) {
   }
   EXPECT_FALSE(s.HasJo(0));
   EXPECT_FALSE(s.HasJo(11));
-  EXPECT_EQ(FillRaceDayLists(s), (Codes{"26年 12月 12日（土曜日）", "26年 12月 13日（日曜日）"}));
+  EXPECT_EQ(RaceDayListItems(s), (Codes{"26年 12月 12日（土曜日）", "26年 12月 13日（日曜日）"}));
   EXPECT_TRUE(host.messages.empty());
 }
 
@@ -150,7 +150,7 @@ TEST_F(ScheduleTest, SeventhRaceDayAndBrokenLinesArePassedOver) {
   EXPECT_EQ(s.EndDate, "20261216");
   EXPECT_FALSE(s.HasJo(10)) << "the seventh day";
   EXPECT_EQ(Courses(0), (Codes{"01", "00", "00"}));
-  EXPECT_EQ(FillRaceDayLists(s).size(), 4u) << "the lists show four days at most";
+  EXPECT_EQ(RaceDayListItems(s).size(), 4u) << "the lists show four days at most";
 }
 
 TEST_F(ScheduleTest, MissingEmptyFilesAndBadSettings) {
