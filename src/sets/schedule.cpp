@@ -25,10 +25,6 @@ struct RaceLine {
   std::string course;  // "01".."10"
 };
 
-std::string YearText(const LocalDateTime& now) {
-  return FormatDate8(now.date).substr(0, 4);
-}
-
 // The lines of the current year whose date lies in [begin, end], stably ordered by date.
 std::vector<RaceLine> LinesOfWindow(const std::vector<std::string>& lines, const std::string& year,
                                     std::chrono::sys_days begin, std::chrono::sys_days end) {
@@ -93,7 +89,7 @@ int TSchedule::Load() {
   std::chrono::sys_days lastRaceDay = first - std::chrono::days{1};
   std::string lastKey;
   int courses = 0;
-  for (const RaceLine& line : LinesOfWindow(*lines, YearText(clock_()), first, last)) {
+  for (const RaceLine& line : LinesOfWindow(*lines, CurrentYear(), first, last)) {
     if (line.key == lastKey) continue;
     lastKey = line.key;
     std::chrono::sys_days day{line.date};
@@ -113,6 +109,8 @@ int TSchedule::Load() {
   EndDate = FormatDate8(std::chrono::year_month_day{lastRaceDay + std::chrono::days{1}});
   return kResultOk;
 }
+
+std::string TSchedule::CurrentYear() const { return FormatDate8(clock_().date).substr(0, 4); }
 
 std::string TSchedule::GetDate(int d) const {
   if (d < 0 || d >= kRaceDaysHeld) return "";

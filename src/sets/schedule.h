@@ -68,7 +68,8 @@ class TSchedule {
                                      const std::string& newDate);
 
   const std::string& FilePath() const { return path_; }
-  LocalDateTime Now() const { return clock_(); }
+  // The calendar year of now, "yyyy": the only year the schedule holds.
+  std::string CurrentYear() const;
   // The wall clock from now on; CalcKijunDate and Load do not run again by themselves.
   void SetClock(Clock clock) { clock_ = std::move(clock); }
 

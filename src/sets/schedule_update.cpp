@@ -4,7 +4,6 @@
 #include "config/folder_helpers.h"
 #include "sets/schedule.h"
 #include "sets/schedule_lines.h"
-#include "util/date_text.h"
 #include "util/file_io.h"
 #include "util/host.h"
 #include "util/result_codes.h"
@@ -68,8 +67,7 @@ int UpdateSchedule(TAppCore& core, const std::string& fromDate) {
   if (core.RunStoredRequest() != kResultOk) {
     ReportFailure(core, false);
   } else if (!StoreReceivedSchedule(config.TempDir + "/" + kReceivedScheduleFileName,
-                                    schedule.FilePath(),
-                                    FormatDate8(schedule.Now().date).substr(0, 4))) {
+                                    schedule.FilePath(), schedule.CurrentYear())) {
     ReportFailure(core, true);
   } else {
     schedule.Load();
