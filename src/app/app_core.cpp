@@ -3,6 +3,9 @@
 #include "app/run_kind_wiring.h"
 #include "config/folder_helpers.h"
 #include "legacy/lzh_packer.h"
+#include "sets/race_day_lists.h"
+#include "sets/schedule.h"
+#include "sets/set_def.h"
 #include "util/host.h"
 #include "util/local_time.h"
 #include "util/result_codes.h"
@@ -51,10 +54,19 @@ TAppCore::~TAppCore() = default;
 
 bool TAppCore::Start() {
   bool settingsLoaded = LoadOrCreateSettings(config_);
+  InstallDefaultSetDef(config_.AppDir, kSuppliedSetDefDefault);
+  sets_ = std::make_unique<TSetDef>(host_, config_.AppDir);
+  sets_->Load();
   // The quiet flag is set only after JVInit, so that its failure is always shown.
   bool linked = session_->InitLink(kSoftwareId) == kJvOk;
   linkStatus_ = linked ? "JV-Link : " + session_->LinkVersion() : "JV-Link : NG";
   session_->SetQuiet(config_.ControlPopup);
+  schedule_ = std::make_unique<TSchedule>(config_, host_);
+  if (schedule_->Loaded) {
+    FillRaceDayLists();
+  } else {
+    host_.info(kNoScheduleNotice);
+  }
   if (config_.OutDir[0].empty()) host_.warn(kNoOutDirAtStart);
   ApplySettings();
   Inputs.activePage = StartPage(config_);
@@ -75,7 +87,16 @@ void TAppCore::ApplySettings() {
 
 bool TAppCore::Close() {
   session_.reset();
-  return config_.SaveSettings();
+  bool setsSaved = !sets_ || sets_->Save();
+  return config_.SaveSettings() && setsSaved;
+}
+
+void TAppCore::FillRaceDayLists() {
+  int items = static_cast<int>(RaceDayListItems(*schedule_).size());
+  Inputs.legacy.raceDayCount = items;
+  Inputs.legacy.selectedRaceDay = items > 0 ? 0 : -1;
+  Inputs.rtd.selectedRaceDay = items > 0 ? 0 : -1;
+  events_->raceDayListsChanged();
 }
 
 void TAppCore::RegisterRunKind(std::uint8_t kind, RunWork work) {

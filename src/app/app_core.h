@@ -23,6 +23,8 @@
 
 class Host;
 class JvLink;
+class TSchedule;
+class TSetDef;
 
 // The software id given to JV-Link: the provider's two codes, the program and its version.
 constexpr const char* kSoftwareId = "SA260401/SD260401/Ostravel/Ver.4.01";
@@ -51,15 +53,17 @@ class TAppCore {
   TAppCore& operator=(const TAppCore&) = delete;
   ~TAppCore();
 
-  // Start-up in order: settings (saved at once on a first start), JV-Link with the software id
-  // and its status text, the quiet flag, the warning about a missing representative folder,
-  // ApplySettings, the start page. False when the settings could not be loaded (reported).
+  // Start-up in order: settings (saved at once on a first start), the set definitions (the
+  // default file installed when there are none), JV-Link with the software id and its status
+  // text, the quiet flag, the race-day schedule with its lists (or the notice that there is
+  // none), the warning about a missing representative folder, ApplySettings, the start page.
+  // False when the settings could not be loaded (reported).
   bool Start();
   // The settings' effect on the page inputs and the representative folder's listing; again
   // after the options dialog.
   void ApplySettings();
-  // Closing: releases JV-Link, then saves the settings. The last call on the core; false when
-  // saving failed (reported).
+  // Closing: releases JV-Link, then saves the set definitions and the settings. The last call on
+  // the core; false when saving failed (reported).
   bool Close();
 
   // Later subsystems add the work of their kind here; a kind without work is refused.
@@ -73,6 +77,11 @@ class TAppCore {
   RunOutcome StartRun(std::uint8_t kind, const std::string& dateFrom = "",
                       const std::string& dateTo = "");
   bool Running() const { return running_; }
+  // The busy state of work that runs outside StartRun (the schedule update): refused with the
+  // driver's warning while a run is active (false); otherwise entered as a run enters it,
+  // cancel flag cleared. LeaveOwnBusy restores the window.
+  bool EnterOwnBusy();
+  void LeaveOwnBusy() { LeaveBusy(); }
   // The cancel button: sets the session's cancel flag.
   void Cancel() { session_->RequestCancel(); }
 
@@ -88,6 +97,11 @@ class TAppCore {
   int RunStoredRequest();
   int RunRealtimeRequest();
 
+  // The race-day lists of the legacy and real-time pages from the schedule: their first item
+  // selected when there is one. At start when the schedule was read, after a successful
+  // schedule update and after the options dialog changed the schedule.
+  void FillRaceDayLists();
+
   // Lists the files directly in OutDir[0] (the setting itself, not the fallback).
   void RefreshOutDirList();
   const std::vector<std::string>& OutDirFiles() const { return outDirFiles_; }
@@ -99,6 +113,9 @@ class TAppCore {
   Host& GetHost() { return host_; }
   TConfig& Config() { return config_; }
   TJVLinkSession& Session() { return *session_; }
+  // Created by Start.
+  TSetDef& Sets() { return *sets_; }
+  TSchedule& Schedule() { return *schedule_; }
   // "JV-Link : " and the version, or "JV-Link : NG" after a failed initialisation.
   const std::string& LinkStatus() const { return linkStatus_; }
 
@@ -120,6 +137,7 @@ class TAppCore {
 
  private:
   bool RefusedBeforeRun(std::uint8_t kind, std::uint8_t work);
+  bool RefusedWhileRunning();
   void EnterBusy();
   void LeaveBusy();
   int DoWork(std::uint8_t work, bool byStartButton, const RunDates& dates);
@@ -129,6 +147,8 @@ class TAppCore {
   Host& host_;
   TConfig config_;
   std::unique_ptr<TJVLinkSession> session_;
+  std::unique_ptr<TSetDef> sets_;
+  std::unique_ptr<TSchedule> schedule_;
   std::array<RunWork, kLastRunKind + 1> works_;
   MainWindowEvents* events_;
   Clock clock_;

@@ -13,6 +13,9 @@ class MainWindowEvents {
   virtual void runningChanged(bool /*running*/) {}
   // OutDirFiles() changed: listOutDir and lblOutDirFileCount.
   virtual void outDirListChanged() {}
+  // The race days changed: listLegKaisaibi and listRtdKaisaibi show RaceDayListItems of the
+  // schedule, with the items the core's inputs select.
+  virtual void raceDayListsChanged() {}
   // A run succeeded in a program started with "AUTO": close the main window.
   virtual void closeRequested() {}
   virtual void focusRequested(InputFocus /*control*/) {}

@@ -74,12 +74,21 @@ RunOutcome TAppCore::StartRun(std::uint8_t kind, const std::string& dateFrom,
   return RunOutcome::Ran(result);
 }
 
+bool TAppCore::RefusedWhileRunning() {
+  if (!running_) return false;
+  // A nested run would share Request, OkCount and the times with the running one.
+  host_.warn("現在、他の処理を実行中です。\r\n処理の終了後に再実行して下さい。");
+  return true;
+}
+
+bool TAppCore::EnterOwnBusy() {
+  if (RefusedWhileRunning()) return false;
+  EnterBusy();
+  return true;
+}
+
 bool TAppCore::RefusedBeforeRun(std::uint8_t kind, std::uint8_t work) {
-  if (running_) {
-    // A nested run would share Request, OkCount and the times with the running one.
-    host_.warn("現在、他の処理を実行中です。\r\n処理の終了後に再実行して下さい。");
-    return true;
-  }
+  if (RefusedWhileRunning()) return true;
   if (config_.OutDir[0].empty()) {
     host_.warn("出力用【代表フォルダ】が指定されていません。\r\n\r\n"
                "「オプション設定」で指定を行って下さい。");

@@ -4,7 +4,7 @@
 
 namespace {
 
-std::tm LocalNow() {
+std::tm LocalNowTm() {
   std::time_t now = std::time(nullptr);
   std::tm local{};
   ::localtime_r(&now, &local);
@@ -13,15 +13,18 @@ std::tm LocalNow() {
 
 }  // namespace
 
-std::chrono::year_month_day LocalToday() {
-  std::tm now = LocalNow();
-  return std::chrono::year_month_day{std::chrono::year{now.tm_year + 1900},
-                                     std::chrono::month{static_cast<unsigned>(now.tm_mon + 1)},
-                                     std::chrono::day{static_cast<unsigned>(now.tm_mday)}};
+std::chrono::year_month_day LocalToday() { return LocalNow().date; }
+
+LocalDateTime LocalNow() {
+  std::tm now = LocalNowTm();
+  return {std::chrono::year_month_day{std::chrono::year{now.tm_year + 1900},
+                                      std::chrono::month{static_cast<unsigned>(now.tm_mon + 1)},
+                                      std::chrono::day{static_cast<unsigned>(now.tm_mday)}},
+          now.tm_hour, now.tm_min, now.tm_sec};
 }
 
 std::string LocalTimeStampDaysAgo(int days) {
-  std::tm then = LocalNow();
+  std::tm then = LocalNowTm();
   then.tm_mday -= days;
   then.tm_isdst = -1;  // same wall-clock time, whatever daylight saving says
   std::time_t normalised = std::mktime(&then);

@@ -2,7 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/legacy_preset.h"
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 #include "util/result_codes.h"
 
 namespace {

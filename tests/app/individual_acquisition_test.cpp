@@ -3,7 +3,7 @@
 
 #include "app/individual_acquisition.h"
 #include "app/number_field.h"
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 #include "support/temp_dir.h"
 #include "util/local_time.h"
 #include "util/result_codes.h"

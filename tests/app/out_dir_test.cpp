@@ -1,6 +1,6 @@
 // The representative folder's listing and "出力先ディレクトリのクリア".
 
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 #include "support/temp_dir.h"
 #include "util/result_codes.h"
 

@@ -1,6 +1,6 @@
 // The log writers, the folder check and the two request steps, through the emulator.
 
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 #include "support/temp_dir.h"
 #include "util/result_codes.h"
 

@@ -1,7 +1,7 @@
 // StartRun: its refusals, the busy state, headlines, outcome lines and elapsed times, with
 // stand-in work registered for the run kinds.
 
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 #include "legacy/lzh_packer.h"
 #include "support/temp_dir.h"
 #include "util/result_codes.h"

@@ -1,4 +1,4 @@
-#include "core_fixture.h"
+#include "support/core_fixture.h"
 
 #include <chrono>
 

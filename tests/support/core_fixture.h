@@ -15,11 +15,13 @@
 struct RecordingEvents : MainWindowEvents {
   void runningChanged(bool running) override { runningChanges.push_back(running); }
   void outDirListChanged() override { ++outDirListChanges; }
+  void raceDayListsChanged() override { ++raceDayListChanges; }
   void closeRequested() override { ++closeRequests; }
   void focusRequested(InputFocus control) override { focusRequests.push_back(control); }
 
   std::vector<bool> runningChanges;
   int outDirListChanges = 0;
+  int raceDayListChanges = 0;
   int closeRequests = 0;
   std::vector<InputFocus> focusRequests;
 };
