@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -69,10 +71,17 @@ QButtonGroup* RadioItems(QGroupBox* box, std::initializer_list<const char*> item
   return group;
 }
 
+// At most `length` characters can be typed; unlike a maximum length, a longer value from the
+// settings (a CustomMaxField of 255) is still shown and taken back whole.
+void LimitTyping(QLineEdit* edit, int length) {
+  edit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QString(".{0,%1}").arg(length)), edit));
+}
+
 TRightEdit* NumberEdit(const char* name, int maxLength, QWidget* parent) {
   auto* edit = new TRightEdit(parent);
   edit->setObjectName(name);
-  edit->setMaxLength(maxLength);
+  LimitTyping(edit, maxLength);
   edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(maxLength + 1, '0')) + 14);
   return edit;
 }
@@ -80,7 +89,7 @@ TRightEdit* NumberEdit(const char* name, int maxLength, QWidget* parent) {
 QLineEdit* TimeStampEdit(const QString& name, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
-  edit->setMaxLength(kTimeStampLength);
+  LimitTyping(edit, kTimeStampLength);
   edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(kTimeStampLength + 2, '0')));
   return edit;
 }
