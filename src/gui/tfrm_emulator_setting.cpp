@@ -1,5 +1,6 @@
 #include "gui/tfrm_emulator_setting.h"
 
+#include "gui/dialog_buttons.h"
 #include "gui/qt_text.h"
 #include "jvlink/jvlink_emulator.h"
 #include "util/host.h"
@@ -58,18 +59,8 @@ void TfrmEmulatorSetting::BuildForm() {
   grid->addLayout(paceRow, 1, 1, 1, 2);
   layout->addLayout(grid);
 
-  auto* buttons = new QHBoxLayout;
-  btnOk = new QPushButton("OK", this);
-  btnOk->setObjectName("btnOk");
-  btnOk->setDefault(true);
-  btnCancel = new QPushButton("キャンセル", this);
-  btnCancel->setObjectName("btnCancel");
+  btnOk = AddOkCancelButtons(this, layout);
   connect(btnOk, &QPushButton::clicked, this, &TfrmEmulatorSetting::btnOkClick);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addWidget(btnCancel);
-  layout->addLayout(buttons);
 }
 
 EmulatorSettings TfrmEmulatorSetting::Settings() const {

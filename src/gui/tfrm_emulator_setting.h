@@ -32,7 +32,6 @@ class TfrmEmulatorSetting : public QDialog {
   QPushButton* btnRefStore = nullptr;
   QSpinBox* edtPace = nullptr;
   QPushButton* btnOk = nullptr;
-  QPushButton* btnCancel = nullptr;
 };
 
 // From now on JVSetUIProperties of `emulator` shows the dialog modally over `parent`; the

@@ -1,6 +1,7 @@
 #include "gui/tfrm_get_directory.h"
 
 #include "config/tconfig.h"
+#include "gui/dialog_buttons.h"
 #include "gui/qt_text.h"
 #include "util/host.h"
 
@@ -19,9 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* kUnsuitable =
-    "ふさわしくないディレクトリが指定されました\r\n指定し直して下さい。";
 
 // The folder without its trailing "/"; the root stays "/".
 std::string WithoutTrailingSlash(std::string folder) {
@@ -83,18 +81,8 @@ void TfrmGetDirectory::BuildForm() {
   groupLayout->addWidget(lstDirectory, 1);
   layout->addWidget(group, 1);
 
-  auto* buttons = new QHBoxLayout;
-  btnOk = new QPushButton("OK", this);
-  btnOk->setObjectName("btnOk");
-  btnOk->setDefault(true);
-  btnCancel = new QPushButton("キャンセル", this);
-  btnCancel->setObjectName("btnCancel");
+  btnOk = AddOkCancelButtons(this, layout);
   connect(btnOk, &QPushButton::clicked, this, &TfrmGetDirectory::btnOkClick);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addWidget(btnCancel);
-  layout->addLayout(buttons);
 }
 
 void TfrmGetDirectory::ShowFolderInTree(const std::string& folder) {
@@ -124,7 +112,7 @@ bool TfrmGetDirectory::Refused(const std::string& path) const {
 void TfrmGetDirectory::btnOkClick() {
   const std::string path = U(edtPath->text());
   if (Refused(path)) {
-    host_.warn(kUnsuitable);
+    host_.warn(kUnsuitableDirectory);
     edtPath->setFocus();
     return;
   }

@@ -15,6 +15,10 @@ class QPushButton;
 class QTreeView;
 class TConfig;
 
+// The picker's refusal; the options dialog gives it for the work folder too.
+constexpr const char* kUnsuitableDirectory =
+    "ふさわしくないディレクトリが指定されました\r\n指定し直して下さい。";
+
 class TfrmGetDirectory : public QDialog {
   Q_OBJECT
 
@@ -45,7 +49,6 @@ class TfrmGetDirectory : public QDialog {
   QTreeView* lstDirectory = nullptr;
   QFileSystemModel* folders_ = nullptr;
   QPushButton* btnOk = nullptr;
-  QPushButton* btnCancel = nullptr;
 };
 
 // Shows the picker modally: the chosen folder without a trailing "/", or nothing when it was

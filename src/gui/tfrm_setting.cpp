@@ -39,8 +39,6 @@ constexpr int kMaxHour = 23;
 constexpr int kMaxMinute = 59;
 
 constexpr const char* kProgramFolderRefused = "プログラム本体のあるフォルダは指定できません";
-constexpr const char* kWorkFolderRefused =
-    "ふさわしくないディレクトリが指定されました\r\n指定し直して下さい。";
 constexpr const char* kChanged = "変更されました";
 
 template <typename Field, typename Value>
@@ -148,7 +146,7 @@ void TfrmSetting::btnOkClick() {
 std::optional<std::string> TfrmSetting::FolderRefusal(const std::string& folder) const {
   if (folder.empty()) return std::nullopt;
   if (SameFolder(folder, config_.AppDir)) return kProgramFolderRefused;
-  if (SameFolder(folder, config_.TempDir)) return kWorkFolderRefused;
+  if (SameFolder(folder, config_.TempDir)) return kUnsuitableDirectory;
   return std::nullopt;
 }
 

@@ -118,5 +118,4 @@ class TfrmSetting : public QDialog {
   QPushButton* btnDaitaiApply = nullptr;
 
   QPushButton* btnOk = nullptr;
-  QPushButton* btnCancel = nullptr;
 };

@@ -1,6 +1,7 @@
 // The controls of the options dialog, page by page.
 
 #include "app/individual_acquisition.h"
+#include "gui/dialog_buttons.h"
 #include "gui/qt_text.h"
 #include "gui/right_edit.h"
 #include "gui/tfrm_setting.h"
@@ -120,18 +121,8 @@ void TfrmSetting::BuildForm() {
   pageSetting->addTab(BuildAutoDatePage(), "自動日付提示");
   layout->addWidget(pageSetting);
 
-  auto* buttons = new QHBoxLayout;
-  btnOk = new QPushButton("OK", this);
-  btnOk->setObjectName("btnOk");
-  btnOk->setDefault(true);
-  btnCancel = new QPushButton("キャンセル", this);
-  btnCancel->setObjectName("btnCancel");
+  btnOk = AddOkCancelButtons(this, layout);
   connect(btnOk, &QPushButton::clicked, this, &TfrmSetting::btnOkClick);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addWidget(btnCancel);
-  layout->addLayout(buttons);
 }
 
 QWidget* TfrmSetting::BuildBasicPage() {

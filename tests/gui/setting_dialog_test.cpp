@@ -2,23 +2,20 @@
 // folder buttons with the real folder picker, and the two schedule changes on a real
 // "schedule.dat".
 
+#include "dialog_test_helpers.h"
 #include "gui/qt_text.h"
-#include "gui/tfrm_get_directory.h"
 #include "gui/tfrm_setting.h"
-#include "modal_dialog.h"
 #include "sets/schedule.h"
 #include "support/core_fixture.h"
 #include "util/date_text.h"
 #include "util/local_time.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 
 #include <filesystem>
@@ -164,9 +161,7 @@ TEST_F(SettingDialogTest, OkRefusesAndKeepsTheDialogOpenWithTheSettingsUntouched
     QObject::connect(&dialog, &QDialog::finished, [&closed] { ++closed; });
     Click(dialog, "btnOk");
     EXPECT_EQ(closed, 0);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].kind, c.kind);
-    EXPECT_EQ(host.messages[0].text, c.message);
+    ExpectMessages(host, {{c.kind, c.message}});
     EXPECT_EQ(Child<QTabWidget>(dialog, "pageSetting")->currentIndex(), c.page);
     EXPECT_EQ(core.Config().OutDir[7], "") << "nothing is taken over";
     EXPECT_TRUE(core.Config().FuncSet);
@@ -304,11 +299,7 @@ TEST_F(SettingDialogTest, SubstitutionRewritesTheMeetingLineOfTheSchedule) {
     Type(dialog, "edtDaitaiNewMonth", "05");
     Type(dialog, "edtDaitaiNewDay", "11");
     Click(dialog, "btnDaitaiApply");
-    ASSERT_EQ(host.messages.size(), c.messages.size());
-    for (std::size_t i = 0; i < c.messages.size(); ++i) {
-      EXPECT_EQ(host.messages[i].kind, c.messages[i].kind);
-      EXPECT_EQ(host.messages[i].text, c.messages[i].text);
-    }
+    ExpectMessages(host, c.messages);
     EXPECT_EQ(ReadAll(SchedulePath()), c.fileAfter);
     EXPECT_EQ(dialog.ScheduleChanged(), c.fileAfter != bytes && c.withFile);
   }
@@ -366,11 +357,7 @@ TEST_F(SettingDialogTest, SwitchDateApplyReloadsTheScheduleForThisRun) {
     EXPECT_EQ(edit->text().toStdString(), shownBefore);
     edit->setText(Q(c.typed));
     Click(dialog, "btnKijunDateApply");
-    ASSERT_EQ(host.messages.size(), c.messages.size());
-    for (std::size_t i = 0; i < c.messages.size(); ++i) {
-      EXPECT_EQ(host.messages[i].kind, c.messages[i].kind);
-      EXPECT_EQ(host.messages[i].text, c.messages[i].text);
-    }
+    ExpectMessages(host, c.messages);
     EXPECT_EQ(schedule.KijunDate, c.applied ? kijun : original);
     EXPECT_EQ(dialog.ScheduleChanged(), c.changed);
     if (c.changed) {

@@ -2,12 +2,12 @@
 // opened through JVSetUIProperties.
 
 #include "config/tconfig.h"
+#include "dialog_test_helpers.h"
 #include "gui/qt_text.h"
 #include "gui/tfrm_about.h"
 #include "gui/tfrm_emulator_setting.h"
 #include "gui/tfrm_get_directory.h"
 #include "jvlink/jvlink_emulator.h"
-#include "modal_dialog.h"
 #include "support/recording_host.h"
 #include "support/temp_dir.h"
 
@@ -70,11 +70,7 @@ TEST_F(FolderPickerTest, OkRefusesUnsuitableFoldersAndOffersToCreateMissingOnes)
     int closed = 0;
     QObject::connect(&picker, &QDialog::finished, [&closed] { ++closed; });
     Child<QPushButton>(picker, "btnOk")->click();
-    ASSERT_EQ(host.messages.size(), c.messages.size());
-    for (std::size_t i = 0; i < c.messages.size(); ++i) {
-      EXPECT_EQ(host.messages[i].kind, c.messages[i].kind);
-      EXPECT_EQ(host.messages[i].text, c.messages[i].text);
-    }
+    ExpectMessages(host, c.messages);
     EXPECT_EQ(closed, c.accepted ? 1 : 0);
     if (c.accepted) {
       EXPECT_EQ(picker.result(), QDialog::Accepted);
