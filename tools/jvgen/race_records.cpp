@@ -273,19 +273,23 @@ std::string HrRecord(const World& world, const Race& race, const Market& m, char
     int ordered[2] = {a, b};
     r.raw("馬単払戻", 1, "組番", ComboText(ordered, 2)).num("馬単払戻", 1, "払戻金", m.exacta[i].odds * 10).num("馬単払戻", 1, "人気順", m.exacta[i].popularity);
   }
-  if (!third || m.placesPaid < 3) return r.record();
-  int c = third->number;
-  int top[3] = {a, b, c};
-  std::sort(top, top + 3);
+  // Wide pays the pairs of the first three, only the first two with seven starters or fewer.
+  int top[3] = {lo, hi, third ? third->number : 0};
+  std::sort(top, top + (third ? 3 : 2));
   int n = 0;
   for (int i = 0; i < 3; ++i) {
     for (int j = i + 1; j < 3; ++j) {
+      if (top[i] == 0 || top[j] == 0) continue;
+      bool firstTwo = (top[i] == lo && top[j] == hi);
+      if (m.placesPaid < 3 && !firstTwo) continue;
       int widePair[2] = {top[i], top[j]};
       const BetEntry& wide = m.wide[pairIndex(top[i], top[j])];
       ++n;
       r.raw("ワイド払戻", n, "組番", ComboText(widePair, 2)).num("ワイド払戻", n, "払戻金", RangePayout(wide, top[i] + top[j])).num("ワイド払戻", n, "人気順", wide.popularity);
     }
   }
+  if (!third) return r.record();
+  int c = third->number;
   const auto& triples = UnorderedTriples();
   for (std::size_t i = 0; i < triples.size(); ++i) {
     if (triples[i][0] != top[0] || triples[i][1] != top[1] || triples[i][2] != top[2]) continue;

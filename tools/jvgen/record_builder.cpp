@@ -8,10 +8,16 @@
 #include <stdexcept>
 #include <unordered_map>
 
+// Looks names up without making a string of them first.
+struct NameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+};
+
 // Field lookup by name for one record type, built once.
 struct LayoutIndex {
   const JvRecordLayout* layout = nullptr;
-  std::unordered_map<std::string, const JvField*> byName;
+  std::unordered_map<std::string, const JvField*, NameHash, std::equal_to<>> byName;
   std::unordered_map<std::string, RepeatedField> repeats;  // "group\tsub"
   std::string blank;
 };
@@ -100,7 +106,7 @@ RecordBuilder::RecordBuilder(std::string_view type) {
 }
 
 const JvField& RecordBuilder::field(std::string_view name) const {
-  auto found = index_->byName.find(std::string(name));
+  auto found = index_->byName.find(name);
   if (found == index_->byName.end()) {
     throw std::logic_error("record " + layout_->type + " has no field " + std::string(name));
   }

@@ -349,7 +349,7 @@ bool Checker::checkPayout(const Payout& payout, const std::map<std::string, Race
   }
   for (int n = 1; n <= 5; ++n) {
     std::string_view horse = Cut(hr, info, "複勝払戻(" + std::to_string(n) + ") 馬番");
-    if (AllOf(horse, ' ')) continue;
+    if (IsBlankOrZero(horse)) continue;
     bool ok = false;
     for (const Runner& r : runners) ok = ok || (numberText(r.number) == horse && r.placing >= 1 && r.placing <= 3);
     if (!ok) return fail(payout.where, "place payout names horse " + std::string(horse) + ", not among the first three");
@@ -361,8 +361,8 @@ bool Checker::checkPayout(const Payout& payout, const std::map<std::string, Race
   if (Cut(hr, info, "馬単払戻(1) 組番") != numberText(a) + numberText(b)) return fail(payout.where, "exacta payout is not " + numberText(a) + numberText(b));
   std::string_view bracket = Cut(hr, info, "枠連払戻(1) 馬番");
   std::string brackets = std::to_string(std::min(first[0]->bracket, second[0]->bracket)) + std::to_string(std::max(first[0]->bracket, second[0]->bracket));
-  if (!AllOf(bracket, ' ') && bracket != brackets) return fail(payout.where, "bracket quinella payout is not " + brackets);
-  if (third.size() != 1 || AllOf(Cut(hr, info, "3連単払戻(1) 組番"), ' ')) return true;
+  if (!IsBlankOrZero(bracket) && bracket != brackets) return fail(payout.where, "bracket quinella payout is not " + brackets);
+  if (third.size() != 1 || IsBlankOrZero(Cut(hr, info, "3連単払戻(1) 組番"))) return true;
   int c = third[0]->number;
   int top[3] = {a, b, c};
   std::sort(top, top + 3);

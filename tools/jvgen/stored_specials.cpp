@@ -75,7 +75,7 @@ void WriteSpecials(StoreContext& ctx) {
     s.nominees.assign(taken.begin(), taken.end());
     bool crowded = !crowdedDone && race.program.graded() && race.slot == 0;
     crowdedDone = crowdedDone || crowded;
-    int want = std::max(static_cast<int>(s.nominees.size()), NominationCount(race.program, crowded, rng) / (crowded ? 1 : 2));
+    int want = crowded ? NominationCount(race.program, true, rng) : static_cast<int>(s.nominees.size()) + rng.between(0, 8);
     std::set<int> skip = busy;
     for (int id : Candidates(w, race.program, race.day, skip, rng)) {
       if (static_cast<int>(s.nominees.size()) >= want) break;
