@@ -5,6 +5,8 @@
 #include "util/fixed_width.h"
 
 #include <algorithm>
+#include <array>
+#include <map>
 
 namespace {
 
@@ -232,17 +234,20 @@ std::vector<CourseRecord> CourseRecords(const World& world, int cutoffDay, const
       }
     }
   }
+  std::map<std::array<int, 4>, std::size_t> byKey;
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    byKey[{records[i].course, records[i].typeCode, records[i].distance, records[i].track}] = i;
+  }
   for (const Race& race : world.races) {
     if (race.day >= cutoffDay || race.cancelled) continue;
     const Entrant* winner = EntrantPlaced(world, race, 1);
     if (!winner) continue;
-    int type = RecordTypeOf(race.program.typeCode);
-    for (CourseRecord& rec : records) {
-      if (rec.course == race.meeting.course && rec.typeCode == type && rec.distance == race.program.distance &&
-          rec.track == race.program.track && winner->time < rec.time) {
-        rec.time = winner->time;
-        rec.entrant = static_cast<int>(winner - world.entrants.data());
-      }
+    auto found = byKey.find({race.meeting.course, RecordTypeOf(race.program.typeCode), race.program.distance, race.program.track});
+    if (found == byKey.end()) continue;
+    CourseRecord& rec = records[found->second];
+    if (winner->time < rec.time) {
+      rec.time = winner->time;
+      rec.entrant = static_cast<int>(winner - world.entrants.data());
     }
   }
   return records;

@@ -216,17 +216,21 @@ void WriteDifferences(StoreContext& ctx) {
   ctx.out.stored("DIFN", w.simStart, StampText(setupDay, 12, 0), ch);
 
   // Weekly differences, each made on a Thursday for the week before it.
+  std::vector<int> allCourses = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
   for (int wk = diffWeeks - 1; wk >= 0; --wk) {
     int made = ctx.weekStart() - 7 * wk;
     int from = made - 7;
-    std::vector<std::string> um, ksWeek, chWeek, bn;
-    std::set<int> owners;
+    std::vector<std::string> um, ksWeek, chWeek, br, bn, rc;
+    std::set<int> owners, breeders;
     for (const Horse& h : w.horses) {
       bool retired = h.retireDay >= from && h.retireDay < made;
       bool registered = h.registeredDay >= from && h.registeredDay < made;
       if (!retired && !registered) continue;
       um.push_back(UmRecord(w, h, retired ? '9' : '1', made));
-      if (registered) owners.insert(h.owner);
+      if (registered) {
+        owners.insert(h.owner);
+        breeders.insert(h.breeder);
+      }
     }
     jockeyStats = JockeyStats(w, made);
     trainerStats = TrainerStats(w, made);
@@ -247,8 +251,16 @@ void WriteDifferences(StoreContext& ctx) {
     }
     std::vector<YearBlock> ownerYear = OwnerTotals(w, made, true), ownerAll = OwnerTotals(w, made, false);
     for (int o : owners) bn.push_back(BnRecord(w, o, ownerYear[static_cast<std::size_t>(o)], ownerAll[static_cast<std::size_t>(o)], '1', made - 1));
+    std::vector<YearBlock> breederYear = BreederTotals(w, made, true), breederAll = BreederTotals(w, made, false);
+    for (int b : breeders) br.push_back(BrRecord(w, b, breederYear[static_cast<std::size_t>(b)], breederAll[static_cast<std::size_t>(b)], '1', made - 1));
+    // Course records broken during the week.
+    for (const CourseRecord& record : CourseRecords(w, made, allCourses)) {
+      if (record.entrant < 0) continue;
+      int day = w.races[static_cast<std::size_t>(EntrantAt(w, record.entrant).race)].day;
+      if (day >= from) rc.push_back(RcRecord(w, record, '2', made - 1));
+    }
     std::string stamp = StampText(made, 12, 0);
-    for (const auto* records : {&um, &ksWeek, &chWeek, &bn}) ctx.out.stored("DIFN", made, stamp, *records);
+    for (const auto* records : {&um, &ksWeek, &chWeek, &br, &bn, &rc}) ctx.out.stored("DIFN", made, stamp, *records);
   }
 
   // Local results every day and an overseas race every Sunday, published the day after.
