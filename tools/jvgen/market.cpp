@@ -4,7 +4,6 @@
 #include "rng.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 

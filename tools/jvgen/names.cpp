@@ -218,13 +218,6 @@ std::string FirstChars(std::string_view text, int n) {
   return std::string(text.substr(0, at));
 }
 
-std::string PadBytes(std::string text, std::size_t width) {
-  if (text.size() < width) text.append(width - text.size(), ' ');
-  return text;
-}
-
-}  // namespace
-
 int CharacterCount(std::string_view utf8) {
   int count = 0;
   for (std::size_t at = 0; at < utf8.size(); at += Utf8Length(static_cast<unsigned char>(utf8[at]))) {
@@ -232,6 +225,13 @@ int CharacterCount(std::string_view utf8) {
   }
   return count;
 }
+
+std::string PadBytes(std::string text, std::size_t width) {
+  if (text.size() < width) text.append(width - text.size(), ' ');
+  return text;
+}
+
+}  // namespace
 
 std::string HalfWidthKana(std::string_view katakana) {
   // Full-width katakana and the ideographic space lie in U+3000 .. U+30FF.
@@ -331,7 +331,6 @@ PersonName MakePersonName(Rng& rng, bool female) {
   out.kana = PadBytes(Sjis(HalfWidthKana(family.kana)), 15) + Sjis(HalfWidthKana(given.kana));
   out.shortName = Sjis(FirstChars(std::string(family.kanji) + FirstChars(given.kanji, 1), 4));
   out.english = std::string(given.english) + " " + family.english;
-  out.surname = Sjis(family.kanji);
   return out;
 }
 
@@ -349,19 +348,12 @@ OrgName MakeOwnerName(Rng& rng, std::string_view crownWord) {
     }
     return out;
   }
-  PersonName person = MakePersonName(rng, rng.percent(15));
-  std::string plain = Utf8FromCp932Lossy(person.full);
-  std::string noSpace;
-  for (std::size_t at = 0; at < plain.size();) {
-    std::size_t len = Utf8Length(static_cast<unsigned char>(plain[at]));
-    std::string ch = plain.substr(at, len);
-    if (ch != "　") noSpace += ch;
-    at += len;
-  }
-  out.name = Sjis(noSpace);
+  const Surname& family = kSurnames[rng.below(kSurnameCount)];
+  const Surname& given = kMaleGiven[rng.below(kMaleGivenCount)];
+  out.name = Sjis(std::string(family.kanji) + given.kanji);
   out.legalName = out.name;
-  out.kana = person.kana;
-  out.english = person.english;
+  out.kana = Sjis(HalfWidthKana(std::string(family.kana) + " " + given.kana));
+  out.english = std::string(given.english) + " " + family.english;
   return out;
 }
 
@@ -397,9 +389,9 @@ std::string MakeSilks(Rng& rng) {
   return Sjis(silks);
 }
 
-std::string BreedingPlace(Rng& rng) {
-  if (rng.percent(6)) return Sjis(kForeignPlaces[rng.below(static_cast<int>(std::size(kForeignPlaces)))]);
-  return Sjis(kTowns[rng.below(static_cast<int>(std::size(kTowns)))]);
+Birthplace BreedingPlace(Rng& rng) {
+  if (rng.percent(6)) return {Sjis(kForeignPlaces[rng.below(static_cast<int>(std::size(kForeignPlaces)))]), true};
+  return {Sjis(kTowns[rng.below(static_cast<int>(std::size(kTowns)))]), false};
 }
 
 std::string BreederAddress(Rng& rng) { return rng.percent(92) ? Sjis("北海道") : Sjis("千葉県"); }

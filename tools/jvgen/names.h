@@ -30,7 +30,6 @@ struct PersonName {
   std::string kana;       // half-width: surname in bytes 1-15, given name from byte 16
   std::string shortName;  // at most four full-width characters: "山田太"
   std::string english;    // "Taro Yamada"
-  std::string surname;    // "山田"
 };
 
 PersonName MakePersonName(Rng& rng, bool female);
@@ -45,7 +44,11 @@ struct OrgName {
 OrgName MakeOwnerName(Rng& rng, std::string_view crownWord);
 OrgName MakeBreederName(Rng& rng);
 std::string MakeSilks(Rng& rng);           // 服色標示
-std::string BreedingPlace(Rng& rng);       // 産地名, mostly Hokkaido towns
+struct Birthplace {
+  std::string name;  // 産地名: mostly towns of Hokkaido
+  bool abroad = false;
+};
+Birthplace BreedingPlace(Rng& rng);
 std::string BreederAddress(Rng& rng);      // 生産者住所自治省名
 
 struct RaceName {
@@ -60,4 +63,3 @@ RaceName MakeRaceName(std::uint64_t hash, int kind);
 std::string CourseName(int course);          // "東京" for 05; local and overseas codes too
 std::string LocalRaceName(Rng& rng);          // name of a local race
 std::string HalfWidthKana(std::string_view katakana);  // UTF-8 in, UTF-8 out
-int CharacterCount(std::string_view utf8);

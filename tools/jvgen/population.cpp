@@ -1,12 +1,15 @@
 #include "population.h"
 
-#include "util/cp932.h"
 #include "util/fixed_width.h"
 
 namespace {
 
 constexpr int kStallions = 120;
-constexpr int kActiveSires = 60;
+constexpr int kActiveSires = 60;  // the first ones cover mares; all of them appear as dams' sires
+constexpr int kTrainers = 230;    // 200 licensed before the simulated years, 30 during them
+constexpr int kJockeys = 230;     // 170 licensed before the simulated years, 60 during them
+constexpr int kOwners = 600;
+constexpr int kBreeders = 400;
 
 }  // namespace
 
@@ -42,8 +45,9 @@ void Population::createStallions() {
 void Population::createPeople() {
   const int simStart = w_.simStart;
   const int diffWeeks = 4 * w_.historyWeeks;
-  // Trainers first: jockeys belong to stables.
-  for (int i = 0; i < 230; ++i) {
+  // Trainers first: jockeys belong to stables. Some of the older ones retire at the end of a
+  // February; one a week retires in the weeks the masters' differences cover.
+  for (int i = 0; i < kTrainers; ++i) {
     Person t;
     t.code = 1100 + i * 2;
     t.sex = rng_.percent(3) ? 2 : 1;
@@ -53,7 +57,6 @@ void Population::createPeople() {
     t.licenseDay = i < 200 ? simStart - rng_.between(365, 365 * 25) : simStart + rng_.below(365 * kSimulatedYears);
     t.weight = rng_.between(1, 10);
     if (i >= 170 && i < 200) {
-      // Retirement at the end of February of some year of the simulation.
       int y = ToYmd(simStart).y + rng_.below(kSimulatedYears);
       t.retireDay = DayNumber(y, 3, 1) - 1;
     }
@@ -61,7 +64,7 @@ void Population::createPeople() {
   }
   for (int wk = 0; wk < diffWeeks; ++wk) w_.trainers[static_cast<std::size_t>(160 + wk % 10)].retireDay = w_.weekStart - 7 * wk - 3;
 
-  for (int i = 0; i < 230; ++i) {
+  for (int i = 0; i < kJockeys; ++i) {
     Person j;
     j.code = 500 + i * 2;
     j.sex = rng_.percent(6) ? 2 : 1;
@@ -88,7 +91,7 @@ void Population::createPeople() {
 }
 
 void Population::createOwnersAndBreeders() {
-  for (int i = 0; i < 600; ++i) {
+  for (int i = 0; i < kOwners; ++i) {
     Owner o;
     o.code = 100000 + i * 7;
     o.crown = MakeCrownWord(rng_);
@@ -96,7 +99,7 @@ void Population::createOwnersAndBreeders() {
     o.silks = MakeSilks(rng_);
     w_.owners.push_back(o);
   }
-  for (int i = 0; i < 400; ++i) {
+  for (int i = 0; i < kBreeders; ++i) {
     Breeder b;
     b.code = 3000000 + i * 13;
     b.name = MakeBreederName(rng_);
@@ -105,7 +108,7 @@ void Population::createOwnersAndBreeders() {
   }
 }
 
-int Population::createHorse(int birthYear, bool raceBeforeSimulation) {
+int Population::createHorse(int birthYear, bool alreadyRacing) {
   Horse h;
   h.id = static_cast<int>(w_.horses.size());
   h.birthYear = birthYear;
@@ -118,11 +121,9 @@ int Population::createHorse(int birthYear, bool raceBeforeSimulation) {
   static const int coats[] = {1, 1, 1, 3, 3, 3, 3, 4, 4, 5, 7, 2, 6};
   h.coat = coats[rng_.below(static_cast<int>(std::size(coats)))];
   h.breeder = rng_.below(static_cast<int>(w_.breeders.size()));
-  h.place = BreedingPlace(rng_);
-  h.mark = h.place == Sjis("アメリカ") || h.place == Sjis("アイルランド") || h.place == Sjis("イギリス") ||
-                   h.place == Sjis("フランス")
-               ? 6
-               : rng_.percent(15) ? 4 : 0;
+  Birthplace place = BreedingPlace(rng_);
+  h.place = place.name;
+  h.mark = place.abroad ? 6 : rng_.percent(15) ? 4 : 0;  // (外) foreign-bred, (市) bought at a sale
   h.sire = rng_.below(kActiveSires);
   h.damSire = rng_.below(kStallions);
   h.damDamSire = rng_.below(kStallions);
@@ -134,7 +135,6 @@ int Population::createHorse(int birthYear, bool raceBeforeSimulation) {
   h.iron = rng_.percent(5);
   h.maxRuns = h.iron ? rng_.between(58, 75) : rng_.percent(12) ? rng_.between(40, 60) : rng_.between(8, 45);
   h.restTendency = h.iron ? rng_.between(12, 18) : rng_.percent(15) ? 18 : rng_.between(24, 56);
-  h.preSim = raceBeforeSimulation;
   // Trainers who are licensed and not retiring soon.
   int start = std::max(w_.simStart, DayNumber(birthYear + 2, 1, 1));
   for (int tries = 0; tries < 50; ++tries) {
@@ -142,7 +142,7 @@ int Population::createHorse(int birthYear, bool raceBeforeSimulation) {
     const Person& t = w_.trainers[static_cast<std::size_t>(h.trainer)];
     if (t.licenseDay <= start && t.retireDay > start + 400) break;
   }
-  if (raceBeforeSimulation) {
+  if (alreadyRacing) {
     h.registeredDay = DayNumber(birthYear + 2, 4, 1) + rng_.below(200);
     h.availableFrom = w_.simStart + rng_.below(60);
   } else {

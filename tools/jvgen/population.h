@@ -16,8 +16,9 @@ class Population {
   // Creates the sires, the people, the owners and the breeders; world.simStart must be set.
   explicit Population(World& world);
 
-  // A new horse appended to world.horses; returns its id.
-  int createHorse(int birthYear, bool raceBeforeSimulation);
+  // A new horse appended to world.horses; returns its id. A horse already racing when the
+  // simulated years begin is available at once.
+  int createHorse(int birthYear, bool alreadyRacing);
 
  private:
   Ancestor makeAncestor(int kind, bool foreign);

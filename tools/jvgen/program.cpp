@@ -128,7 +128,7 @@ RaceProgram MakeProgram(std::uint64_t seed, const RaceDay& day, int slot, int ra
   RaceProgram p;
   p.raceNo = raceNo;
   Slot plan = (spring ? kSpringDay : kAutumnDay)[raceNo - 1];
-  // Debut races only from June to February; young maidens wait for the summer.
+  // Debut races run from June to February.
   if (plan.horseClass == kUnraced && date.m >= 3 && date.m <= 5) plan.horseClass = kMaiden;
   bool jumpDay = !CourseLayouts(meeting.course, kJump).empty() && (weekday == 6) && raceNo == 4;
 

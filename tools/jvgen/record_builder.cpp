@@ -9,7 +9,7 @@
 #include <unordered_map>
 
 // Looks names up without making a string of them first.
-struct NameHash {
+struct FieldNameHash {
   using is_transparent = void;
   std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
 };
@@ -17,15 +17,39 @@ struct NameHash {
 // Field lookup by name for one record type, built once.
 struct LayoutIndex {
   const JvRecordLayout* layout = nullptr;
-  std::unordered_map<std::string, const JvField*, NameHash, std::equal_to<>> byName;
+  std::unordered_map<std::string, const JvField*, FieldNameHash, std::equal_to<>> byName;
   std::unordered_map<std::string, RepeatedField> repeats;  // "group\tsub"
   std::string blank;
 };
 
 namespace {
 
+enum class FieldFill { Digits, FullWidth, Blank };
+
 bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
+}
+
+// What an empty field holds: zeros in numbers, codes and dates, full-width spaces in full-width
+// text, spaces in half-width text, letters and reserved fields.
+FieldFill FillOf(const JvField& field) {
+  const std::string& name = field.name;
+  if (!field.kind.empty()) return FieldFill::Digits;
+  if (Contains(name, "欧字") || Contains(name, "半角カナ") || Contains(name, "予備") ||
+      Contains(name, "グレードコード") || Contains(name, "コース区分") ||
+      Contains(name, "レコード種別ID") || Contains(name, "レコード区切")) {
+    return FieldFill::Blank;
+  }
+  static const char* const kFullWidth[] = {
+      "馬名", "騎手名", "調教師名", "競走名本題", "競走名副題", "競走名カッコ内", "競走名略称",
+      "競走条件名称", "生産者名", "馬主名", "産地名", "招待地域名", "服色標示", "系統名",
+      "系統説明", "コース説明", "由来", "主催者名称", "市場の名称", "住所自治省名"};
+  if (field.len % 2 == 0) {
+    for (const char* part : kFullWidth) {
+      if (Contains(name, part)) return FieldFill::FullWidth;
+    }
+  }
+  return FieldFill::Digits;
 }
 
 const std::string& FullWidthSpace() {
@@ -76,28 +100,6 @@ std::string GroupFieldName(std::string_view group, int n, std::string_view sub) 
 }
 
 }  // namespace
-
-FieldFill FillOf(const JvField& field) {
-  const std::string& name = field.name;
-  if (!field.kind.empty()) return FieldFill::Digits;
-  if (Contains(name, "欧字") || Contains(name, "半角カナ") || Contains(name, "予備") ||
-      Contains(name, "グレードコード") || Contains(name, "コース区分") ||
-      Contains(name, "レコード種別ID") || Contains(name, "レコード区切")) {
-    return FieldFill::Blank;
-  }
-  static const char* const kFullWidth[] = {
-      "馬名", "騎手名", "調教師名", "競走名本題", "競走名副題", "競走名カッコ内", "競走名略称",
-      "競走条件名称", "生産者名", "馬主名", "産地名", "招待地域名", "服色標示", "系統名",
-      "系統説明", "コース説明", "由来", "主催者名称", "市場の名称", "住所自治省名"};
-  if (field.len % 2 == 0) {
-    for (const char* part : kFullWidth) {
-      if (Contains(name, part)) return FieldFill::FullWidth;
-    }
-  }
-  return FieldFill::Digits;
-}
-
-const std::string& BlankJvRecord(std::string_view type) { return IndexOf(type).blank; }
 
 RecordBuilder::RecordBuilder(std::string_view type) {
   index_ = &IndexOf(type);

@@ -19,10 +19,6 @@ struct RepeatedField {
   int pos(int n) const { return first + (n - 1) * stride; }
 };
 
-enum class FieldFill { Digits, FullWidth, Blank };
-
-FieldFill FillOf(const JvField& field);
-
 class RecordBuilder {
  public:
   explicit RecordBuilder(std::string_view type);
@@ -45,7 +41,6 @@ class RecordBuilder {
   void raw(const RepeatedField& field, int n, std::string_view bytes);
   void blank(const RepeatedField& field, int n);  // spaces: an entry that does not exist
 
-  const std::string& type() const { return layout_->type; }
   const std::string& record() const { return record_; }
 
  private:
@@ -58,6 +53,3 @@ class RecordBuilder {
   const JvRecordLayout* layout_;
   std::string record_;
 };
-
-// The whole blank record of a type, as RecordBuilder starts it.
-const std::string& BlankJvRecord(std::string_view type);

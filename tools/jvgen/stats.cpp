@@ -14,6 +14,13 @@ int DistanceGroup(int distance) { return distance <= 1200 ? 0 : distance <= 2200
 
 bool IsJumpTrack(int track) { return track >= 51; }
 
+// The race type under which course records are kept.
+int RecordTypeOf(int typeCode) {
+  if (typeCode == 11) return 11;
+  if (typeCode == 18 || typeCode == 19) return 18;
+  return 13;
+}
+
 template <class Visit>
 void ForEachRun(const World& world, int cutoffDay, Visit visit) {
   for (const Entrant& entrant : world.entrants) {
@@ -189,12 +196,6 @@ std::vector<YearBlock> OwnerTotals(const World& world, int cutoffDay, bool thisY
 
 std::vector<YearBlock> BreederTotals(const World& world, int cutoffDay, bool thisYearOnly) {
   return OrgTotals(world, cutoffDay, thisYearOnly, false);
-}
-
-int RecordTypeOf(int typeCode) {
-  if (typeCode == 11) return 11;
-  if (typeCode == 18 || typeCode == 19) return 18;
-  return 13;
 }
 
 std::vector<CourseRecord> CourseRecords(const World& world, int cutoffDay, const std::vector<int>& courses) {

@@ -12,7 +12,6 @@
 struct PlacingCounts {
   int c[6] = {};
   void add(const Entrant& entrant);
-  int starts() const { return c[0] + c[1] + c[2] + c[3] + c[4] + c[5]; }
   void merge(const PlacingCounts& other);
   // JV-Data's six counts, each `width` digits wide.
   std::string text(int width) const;
@@ -55,7 +54,8 @@ std::vector<PersonStats> TrainerStats(const World& world, int cutoffDay);
 std::vector<YearBlock> OwnerTotals(const World& world, int cutoffDay, bool thisYearOnly);
 std::vector<YearBlock> BreederTotals(const World& world, int cutoffDay, bool thisYearOnly);
 
-// The record time of a course for a race type category, distance and track.
+// The record time of a course for a race type (11 two-year-olds, 13 older horses, 18 jumps),
+// distance and track.
 struct CourseRecord {
   int course = 0, typeCode = 0, distance = 0, track = 0, surface = kTurf;
   int time = 0;
@@ -66,6 +66,4 @@ struct CourseRecord {
   int trainerCode = 0, jockeyCode = 0, weight = 570, sex = 1;
 };
 
-// Course-record race types: 11 two-year-olds, 13 older horses, 18 jumps.
-int RecordTypeOf(int typeCode);
 std::vector<CourseRecord> CourseRecords(const World& world, int cutoffDay, const std::vector<int>& courses);

@@ -5,6 +5,7 @@
 #include "util/fixed_width.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 namespace {
@@ -70,7 +71,6 @@ class Simulation {
  public:
   explicit Simulation(World& world) : w_(world), rng_(world.seed, 0x51) {}
 
-
   void run();
 
  private:
@@ -93,6 +93,7 @@ class Simulation {
   World& w_;
   Rng rng_;
   Buckets buckets_;
+  std::vector<bool> stablesClosed_;  // trainers whose horses have moved on
   int cancelDay_ = -1;
 };
 
@@ -138,11 +139,13 @@ void Simulation::yearlySweep(int day) {
   }
 }
 
+// The horses of a retiring trainer move to another stable of the same centre.
 void Simulation::retireTrainers(int day) {
+  stablesClosed_.resize(w_.trainers.size(), false);
   for (std::size_t t = 0; t < w_.trainers.size(); ++t) {
-    Person& trainer = w_.trainers[t];
-    if (trainer.retireDay > day || trainer.weight < 0) continue;
-    trainer.weight = -trainer.weight;  // handled
+    const Person& trainer = w_.trainers[t];
+    if (trainer.retireDay > day || stablesClosed_[t]) continue;
+    stablesClosed_[t] = true;
     for (Horse& h : w_.horses) {
       if (h.trainer != static_cast<int>(t) || h.retireDay <= day) continue;
       for (int tries = 0; tries < 50; ++tries) {
@@ -253,6 +256,7 @@ void Simulation::assignJockeys(Race& race, const std::vector<int>& pool) {
       const Person& jockey = w_.jockeys[j];
       if (jockey.licenseDay <= race.day && jockey.retireDay > race.day && free(static_cast<int>(j))) chosen = static_cast<int>(j);
     }
+    if (chosen < 0) chosen = pool.empty() ? 0 : pool.front();
     used[static_cast<std::size_t>(chosen)] = 1;
     entrant.jockey = chosen;
     const Person& jockey = w_.jockeys[static_cast<std::size_t>(chosen)];
@@ -375,10 +379,10 @@ void Simulation::decideResult(Race& race) {
     // How the horse ran: in front, close up, in the middle or at the back early on.
     std::size_t third = (early.size() + 2) / 3;
     entrant.style = static_cast<signed char>(rank == 0 ? 1 : rank < third ? 2 : rank < 2 * third ? 3 : 4);
-    int final = entrant.placing;
+    int finish = entrant.placing;
     for (int c = 4 - corners; c < 4; ++c) {
       int step = c - (4 - corners) + 1;
-      int pos = (static_cast<int>(rank + 1) * (corners + 1 - step) + final * step) / (corners + 1);
+      int pos = (static_cast<int>(rank + 1) * (corners + 1 - step) + finish * step) / (corners + 1);
       entrant.corners[c] = static_cast<signed char>(std::clamp(pos, 1, static_cast<int>(early.size())));
     }
   }
@@ -581,7 +585,6 @@ void Simulation::run() {
       raceDay(day);
     }
   }
-  for (Person& t : w_.trainers) t.weight = std::abs(t.weight);
 }
 
 }  // namespace

@@ -77,7 +77,6 @@ struct Horse {
   int maxRuns = 30;
   int restTendency = 28;  // days
   bool iron = false;      // races often and for years
-  bool preSim = false;    // raced before the simulation began
   std::vector<int> runs;  // entrant indexes in date order
   int bucketKey = -1, bucketPos = -1;
 };
