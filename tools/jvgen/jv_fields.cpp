@@ -1,5 +1,7 @@
 #include "jv_fields.h"
 
+#include "util/fixed_width.h"
+
 #include <cstdio>
 
 std::string StampText(int day, int hour, int minute, int second) {
@@ -25,13 +27,29 @@ void PutHeader(RecordBuilder& record, char dataKind, int madeDay) {
   record.raw("データ作成年月日", Yyyymmdd(madeDay));
 }
 
-void PutMeetingKey(RecordBuilder& record, int day, const CourseMeeting& meeting) {
+void PutMeetingKey(RecordBuilder& record, int day, std::string_view courseCode, int meeting, int dayOfMeeting) {
   std::string date = Yyyymmdd(day);
   record.raw("開催年", date.substr(0, 4));
   record.raw("開催月日", date.substr(4));
-  record.num("競馬場コード", meeting.course);
-  record.num("開催回[第N回]", meeting.meeting);
-  record.num("開催日目[N日目]", meeting.dayOfMeeting);
+  record.raw("競馬場コード", courseCode);
+  record.num("開催回[第N回]", meeting);
+  record.num("開催日目[N日目]", dayOfMeeting);
+}
+
+void PutMeetingKey(RecordBuilder& record, int day, const CourseMeeting& meeting) {
+  PutMeetingKey(record, day, ZeroPadded(static_cast<unsigned long long>(meeting.course), 2), meeting.meeting,
+                meeting.dayOfMeeting);
+}
+
+int BracketOf(int number, int fieldSize) {
+  if (fieldSize <= 8) return number;
+  int base = fieldSize / 8, extra = fieldSize % 8;
+  int n = 0;
+  for (int bracket = 1; bracket <= 8; ++bracket) {
+    n += base + (bracket > 8 - extra ? 1 : 0);
+    if (number <= n) return bracket;
+  }
+  return 8;
 }
 
 void PutRaceKey(RecordBuilder& record, const Race& race) {

@@ -18,9 +18,14 @@ std::string TimeCode(int tenths);
 
 // データ区分 and データ作成年月日.
 void PutHeader(RecordBuilder& record, char dataKind, int madeDay);
-// 開催年 .. 開催日目, and レース番号 when the record has one.
+// 開催年 .. 開催日目; the course code may be a country's ("A6") for a race abroad.
 void PutMeetingKey(RecordBuilder& record, int day, const CourseMeeting& meeting);
+void PutMeetingKey(RecordBuilder& record, int day, std::string_view courseCode, int meeting, int dayOfMeeting);
+// The same and レース番号.
 void PutRaceKey(RecordBuilder& record, const Race& race);
+
+// The bracket of a horse number in a field of `fieldSize`: the last brackets take the extra horses.
+int BracketOf(int number, int fieldSize);
 
 // The horse that finished in `placing` (1-based), or nullptr.
 const Entrant* EntrantPlaced(const World& world, const Race& race, int placing);

@@ -34,18 +34,24 @@ void PutYearBlock(RecordBuilder& r, const std::string& group, int n, const YearB
   for (int i = 0; i < 6; ++i) r.raw(group, n, distanceNames[i], b.distance[i].text(6));
 }
 
+// The race key inside entry n of a group of races ("初騎乗情報(平地,障害)(1) 開催年" …).
+void PutGroupRaceKey(RecordBuilder& r, const std::string& group, int n, int day, const CourseMeeting& meeting,
+                     int raceNo) {
+  std::string date = Yyyymmdd(day);
+  r.raw(group, n, "開催年", date.substr(0, 4));
+  r.raw(group, n, "開催月日", date.substr(4));
+  r.num(group, n, "競馬場コード", meeting.course);
+  r.num(group, n, "開催回[第N回]", meeting.meeting);
+  r.num(group, n, "開催日目[N日目]", meeting.dayOfMeeting);
+  r.num(group, n, "レース番号", raceNo);
+}
+
 // One of the recent graded wins of a jockey or trainer.
 void PutGradedWin(RecordBuilder& r, const World& world, int n, int entrantIndex) {
   const Entrant& e = EntrantAt(world, entrantIndex);
   const Race& race = world.races[static_cast<std::size_t>(e.race)];
   const std::string group = "最近重賞勝利情報";
-  std::string date = Yyyymmdd(race.day);
-  r.raw(group, n, "開催年", date.substr(0, 4));
-  r.raw(group, n, "開催月日", date.substr(4));
-  r.num(group, n, "競馬場コード", race.meeting.course);
-  r.num(group, n, "開催回[第N回]", race.meeting.meeting);
-  r.num(group, n, "開催日目[N日目]", race.meeting.dayOfMeeting);
-  r.num(group, n, "レース番号", race.program.raceNo);
+  PutGroupRaceKey(r, group, n, race.day, race.meeting, race.program.raceNo);
   r.text(group, n, "競走名本題", race.program.name.name);
   r.text(group, n, "競走名略称10文字", race.program.name.short10);
   r.text(group, n, "競走名略称6文字", race.program.name.short6);
@@ -60,14 +66,14 @@ void PutGradedWin(RecordBuilder& r, const World& world, int n, int entrantIndex)
 // its own licence year.
 void PutFirst(RecordBuilder& r, const World& world, const Person& jockey, const std::string& group, int n,
               int entrantIndex, bool ride) {
-  std::string date;
+  int day = 0;
   CourseMeeting meeting;
   int raceNo = 0, starters = 0, placing = 0, abnormality = 0;
   std::string regNo, name;
   if (entrantIndex >= 0) {
     const Entrant& e = EntrantAt(world, entrantIndex);
     const Race& race = world.races[static_cast<std::size_t>(e.race)];
-    date = Yyyymmdd(race.day);
+    day = race.day;
     meeting = race.meeting;
     raceNo = race.program.raceNo;
     starters = race.starters;
@@ -77,9 +83,8 @@ void PutFirst(RecordBuilder& r, const World& world, const Person& jockey, const 
     name = HorseOf(world, e).name.name;
   } else if (jockey.licenseDay < world.simStart && (n == 1 || jockey.qualification != 2)) {
     Rng rng(world.seed, static_cast<std::uint64_t>(jockey.code * 4 + n * 2 + (ride ? 1 : 0)));
-    int day = jockey.licenseDay + (ride ? rng.below(30) : 30 + rng.below(200)) + (n == 2 ? 120 : 0);
+    day = jockey.licenseDay + (ride ? rng.below(30) : 30 + rng.below(200)) + (n == 2 ? 120 : 0);
     while (Weekday(day) != 6) ++day;
-    date = Yyyymmdd(day);
     meeting = {rng.between(1, 10), rng.between(1, 5), rng.between(1, 8)};
     raceNo = rng.between(1, 12);
     starters = rng.between(8, 16);
@@ -89,12 +94,7 @@ void PutFirst(RecordBuilder& r, const World& world, const Person& jockey, const 
   } else {
     return;
   }
-  r.raw(group, n, "開催年", date.substr(0, 4));
-  r.raw(group, n, "開催月日", date.substr(4));
-  r.num(group, n, "競馬場コード", meeting.course);
-  r.num(group, n, "開催回[第N回]", meeting.meeting);
-  r.num(group, n, "開催日目[N日目]", meeting.dayOfMeeting);
-  r.num(group, n, "レース番号", raceNo);
+  PutGroupRaceKey(r, group, n, day, meeting, raceNo);
   r.num(group, n, "出走頭数", starters);
   r.raw(group, n, "血統登録番号", regNo);
   r.text(group, n, "馬名", name);
@@ -300,12 +300,7 @@ std::string RcRecord(const World& world, const CourseRecord& rec, char dataKind,
     meeting = race->meeting;
     raceNo = race->program.raceNo;
   }
-  std::string date = Yyyymmdd(day);
-  r.raw("開催年", date.substr(0, 4));
-  r.raw("開催月日", date.substr(4));
-  r.num("競馬場コード", meeting.course);
-  r.num("開催回[第N回]", meeting.meeting);
-  r.num("開催日目[N日目]", meeting.dayOfMeeting);
+  PutMeetingKey(r, day, meeting);
   r.num("レース番号", raceNo);
   if (race && race->program.special) {
     r.num("特別競走番号", race->program.specialNo);

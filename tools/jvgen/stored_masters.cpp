@@ -92,9 +92,7 @@ struct OtherRace {
 RecordBuilder OtherRa(const Race& race, const std::string& courseCode, const std::string& name, char kind, int madeDay) {
   RecordBuilder r("RA");
   PutHeader(r, kind, madeDay);
-  std::string date = Yyyymmdd(race.day);
-  r.raw("開催年", date.substr(0, 4)).raw("開催月日", date.substr(4)).raw("競馬場コード", courseCode);
-  r.num("開催回[第N回]", race.meeting.meeting).num("開催日目[N日目]", race.meeting.dayOfMeeting);
+  PutMeetingKey(r, race.day, courseCode, race.meeting.meeting, race.meeting.dayOfMeeting);
   r.num("レース番号", race.program.raceNo).num("曜日コード", WeekdayCode(race.day));
   r.text("競走名本題", name);
   r.num("競走種別コード", 13).raw("競走記号コード", "000").num("重量種別コード", 2);
@@ -129,15 +127,14 @@ void WriteLocalDay(StoreContext& ctx, int day, Rng& rng) {
     for (int placing = 1; placing <= runners; ++placing) {
       RecordBuilder s("SE");
       PutHeader(s, 'A', day + 1);
-      std::string date = Yyyymmdd(day);
-      s.raw("開催年", date.substr(0, 4)).raw("開催月日", date.substr(4)).num("競馬場コード", course);
-      s.num("開催回[第N回]", meeting).num("開催日目[N日目]", dayOfMeeting).num("レース番号", race.program.raceNo);
+      PutRaceKey(s, race);
       int number = (placing * 7) % runners + 1;
-      s.num("枠番", number <= 8 ? number : (number + 1) / 2).num("馬番", number);
-      s.raw("血統登録番号", std::to_string(ToYmd(day).y - rng.between(3, 8)) + "3" + std::to_string(10000 + rng.below(90000)));
+      s.num("枠番", BracketOf(number, runners)).num("馬番", number);
+      int age = rng.between(3, 8);
+      s.raw("血統登録番号", std::to_string(ToYmd(day).y - age) + "3" + std::to_string(10000 + rng.below(90000)));
       s.text("馬名", MakeHorseName(rng, "").name);
       s.num("性別コード", rng.between(1, 2)).num("品種コード", 1).num("毛色コード", rng.between(1, 4));
-      s.num("馬齢", rng.between(3, 8)).num("東西所属コード", 3);
+      s.num("馬齢", age).num("東西所属コード", 3);
       s.num("調教師コード", 50000 + rng.below(9000)).text("調教師名略称", MakePersonName(rng, false).shortName);
       s.num("負担重量", 540 + rng.below(5) * 10);
       s.num("騎手コード", 60000 + rng.below(9000)).text("騎手名略称", MakePersonName(rng, false).shortName);
@@ -158,7 +155,7 @@ void WriteOverseas(StoreContext& ctx, int day, Rng& rng, const std::vector<int>&
   const World& w = ctx.world;
   Race race;
   race.day = day;
-  race.meeting = {0, 1, rng.between(1, 3)};
+  race.meeting = {0, 1, rng.between(1, 3)};  // the course code is the country's
   race.program.raceNo = rng.between(5, 9);
   race.program.distance = 1600 + 200 * rng.below(5);
   race.program.track = 17;
@@ -170,24 +167,24 @@ void WriteOverseas(StoreContext& ctx, int day, Rng& rng, const std::vector<int>&
   int runners = rng.between(8, 14);
   r.num("登録頭数", runners).num("出走頭数", runners).num("入線頭数", runners).raw("グレードコード", "A");
   std::vector<std::string> se;
+  int placing = rng.between(1, runners);
   for (std::size_t i = 0; i < horses.size(); ++i) {
     const Horse& h = w.horses[static_cast<std::size_t>(horses[i])];
     const Person& trainer = w.trainers[static_cast<std::size_t>(h.trainer)];
     RecordBuilder s("SE");
     PutHeader(s, 'B', day + 1);
-    std::string date = Yyyymmdd(day);
-    s.raw("開催年", date.substr(0, 4)).raw("開催月日", date.substr(4)).raw("競馬場コード", country);
-    s.num("開催回[第N回]", 1).num("開催日目[N日目]", race.meeting.dayOfMeeting).num("レース番号", race.program.raceNo);
+    PutMeetingKey(s, day, country, race.meeting.meeting, race.meeting.dayOfMeeting);
+    s.num("レース番号", race.program.raceNo);
     int number = static_cast<int>(i) * 3 + 2;
     s.num("枠番", number).num("馬番", number);
     s.raw("血統登録番号", h.regNo).text("馬名", h.name.name);
     s.num("性別コード", h.sex).num("品種コード", 1).num("毛色コード", h.coat).num("馬齢", w.ageOn(h, day));
     s.num("東西所属コード", trainer.affiliation).num("調教師コード", trainer.code).text("調教師名略称", trainer.name.shortName);
     s.num("負担重量", 570);
-    int placing = rng.between(1, runners);
     s.num("入線順位", placing).num("確定着順", placing);
     s.raw("走破タイム", TimeCode(BaseTime(kTurf, race.program.distance) + placing * 2));
     se.push_back(s.record());
+    placing = placing % runners + 1;  // the horses finish apart
   }
   ctx.out.stored("DIFN", day, StampText(day + 1, 12, 0), {r.record()});
   ctx.out.stored("DIFN", day, StampText(day + 1, 12, 0), se);

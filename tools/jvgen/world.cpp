@@ -1,5 +1,6 @@
 #include "world.h"
 
+#include "jv_fields.h"
 #include "population.h"
 #include "rng.h"
 #include "util/fixed_width.h"
@@ -44,17 +45,6 @@ class Buckets {
 };
 
 bool IsEastCourse(int course) { return course == 3 || course == 4 || course == 5 || course == 6 || course == 1; }
-
-int BracketOf(int number, int fieldSize) {
-  if (fieldSize <= 8) return number;
-  int base = fieldSize / 8, extra = fieldSize % 8;
-  int n = 0;
-  for (int bracket = 1; bracket <= 8; ++bracket) {
-    n += base + (bracket > 8 - extra ? 1 : 0);
-    if (number <= n) return bracket;
-  }
-  return 8;
-}
 
 // Margin code for a gap in tenths of a second to the horse ahead.
 const char* MarginCode(int gap, Rng& rng) {
