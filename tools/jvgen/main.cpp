@@ -15,13 +15,13 @@
 
 namespace {
 
-int Usage() {
-  std::fprintf(stderr,
+int Usage(FILE* out = stderr) {
+  std::fprintf(out,
                "usage: jvgen --out DIR [--today yyyymmdd[hhnn]] [--seed N] [--scale N]\n"
                "       jvgen --check DIR\n"
                "--today is the moment the store is as of (default: now; a date alone means its end);\n"
                "its racing week, switched on Thursday at 18:30, is the store's week.\n");
-  return 2;
+  return out == stderr ? 2 : 0;
 }
 
 bool ParseNumber(const char* text, unsigned long long& value) {
@@ -57,7 +57,9 @@ int main(int argc, char** argv) {
     std::string arg = argv[i];
     bool hasValue = i + 1 < argc;
     unsigned long long number = 0;
-    if (arg == "--out" && hasValue) {
+    if (arg == "--help") {
+      return Usage(stdout);
+    } else if (arg == "--out" && hasValue) {
       options.outDir = argv[++i];
     } else if (arg == "--check" && hasValue) {
       checkDir = argv[++i];

@@ -7,15 +7,16 @@
 #include "other_records.h"
 #include "race_records.h"
 #include "store_plan.h"
+#include "util/fixed_width.h"
 
 #include <map>
 
 namespace {
 
+// yyyymmddJJRR
 std::string RaceKey(const Race& race) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%02d%02d", race.meeting.course, race.program.raceNo);
-  return Yyyymmdd(race.day) + text;
+  return Yyyymmdd(race.day) + ZeroPadded(static_cast<unsigned long long>(race.meeting.course), 2) +
+         ZeroPadded(static_cast<unsigned long long>(race.program.raceNo), 2);
 }
 
 int Minus(int hhmm, int minutes) {
@@ -26,8 +27,8 @@ int Minus(int hhmm, int minutes) {
 // News of a course-day: the morning report of weather and going, a change when the weather
 // turned, and per race the scratches, jockey changes and start-time changes.
 struct DayNews {
-  std::vector<std::string> courseReports;          // WE
-  std::map<int, std::vector<std::string>> byRace;  // AV, JC, TC by race index
+  std::map<int, std::vector<std::string>> byCourse;  // WE by course code
+  std::map<int, std::vector<std::string>> byRace;    // AV, JC, TC by race index
 };
 
 DayNews NewsOf(const World& w, const std::vector<int>& races) {
@@ -39,12 +40,12 @@ DayNews NewsOf(const World& w, const std::vector<int>& races) {
     auto found = firstOfCourse.find(race.meeting.course);
     if (found == firstOfCourse.end()) {
       firstOfCourse[race.meeting.course] = &race;
-      news.courseReports.push_back(WeRecord(race.day, race.meeting, 800, 1, now, now));
+      news.byCourse[race.meeting.course].push_back(WeRecord(race.day, race.meeting, 800, 1, now, now));
     } else {
       const Race& first = *found->second;
       Going before{first.weather, first.goingTurf, first.goingDirt};
       if (race.program.raceNo == 7 && before.weather != now.weather) {
-        news.courseReports.push_back(WeRecord(race.day, race.meeting, Minus(race.startTime, 30), 2, now, before));
+        news.byCourse[race.meeting.course].push_back(WeRecord(race.day, race.meeting, Minus(race.startTime, 30), 2, now, before));
       }
     }
     std::vector<std::string>& items = news.byRace[index];
@@ -65,12 +66,9 @@ void WriteRaceAnswers(StoreContext& ctx, int index, const DayNews& news) {
   std::vector<double> final = FinalProbabilities(w, race);
   Market m = BuildMarket(w, race, final, 1.0, MarketKind::Final);
 
-  std::vector<std::string> news16;
-  for (const std::string& report : news.courseReports) {
-    if (report.substr(19, 2) == std::to_string(100 + race.meeting.course).substr(1)) news16.push_back(report);
-  }
-  auto items = news.byRace.find(index);
-  if (items != news.byRace.end()) news16.insert(news16.end(), items->second.begin(), items->second.end());
+  std::vector<std::string> news16 = news.byCourse.at(race.meeting.course);
+  const std::vector<std::string>& items = news.byRace.at(index);
+  news16.insert(news16.end(), items.begin(), items.end());
   ctx.out.realtime("0B16", key, news16);
 
   ctx.out.realtime("0B20", key, {H1Record(w, race, m, '4', race.day), H6Record(w, race, m, '4', race.day)});
@@ -118,7 +116,7 @@ void WriteRealtime(StoreContext& ctx) {
     std::string key = Yyyymmdd(day.day);
     std::vector<std::string> wh, results, cards, dm, tm, news14;
     DayNews news = NewsOf(w, races);
-    news14 = news.courseReports;
+    for (const auto& [course, reports] : news.byCourse) news14.insert(news14.end(), reports.begin(), reports.end());
     for (int index : races) {
       const Race& race = w.races[static_cast<std::size_t>(index)];
       wh.push_back(WhRecord(w, race, day.day));
@@ -129,7 +127,7 @@ void WriteRealtime(StoreContext& ctx) {
       for (int e : race.field) cards.push_back(SeRecord(w, race, EntrantAt(w, e), Stage::Card, '2', CardDay(day.day)));
       dm.push_back(DmRecord(w, race, '2', day.day, 900));
       tm.push_back(TmRecord(w, race, '2', day.day, 900));
-      const auto& items = news.byRace[index];
+      const std::vector<std::string>& items = news.byRace.at(index);
       news14.insert(news14.end(), items.begin(), items.end());
       WriteRaceAnswers(ctx, index, news);
     }
