@@ -10,6 +10,11 @@ bool StoreContext::published(int day, int hhmm) const {
   return day < asOfDay || (day == asOfDay && (hhmm / 100) * 60 + hhmm % 100 <= asOfMinute);
 }
 
+void StoreContext::stored(std::string_view kind, int dataDay, int madeDay, int hhmm,
+                          const std::vector<std::string>& records) {
+  if (published(madeDay, hhmm)) out.stored(kind, dataDay, StampText(madeDay, hhmm / 100, hhmm % 100), records);
+}
+
 std::vector<int> StoreContext::weekRaces(int history) const {
   int start = world.weekStart - 7 * history;
   return world.racesBetween(start, start + 6);

@@ -12,26 +12,16 @@
 #include "util/cp932.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
-namespace {
-
-std::vector<int> CoursesBetween(const World& world, int from, int to) {
-  std::set<int> courses;
-  for (const RaceDay& day : world.calendar.between(from, to)) {
-    for (const CourseMeeting& m : day.courses) courses.insert(m.course);
-  }
-  return std::vector<int>(courses.begin(), courses.end());
-}
-
-}  // namespace
-
 void WriteHorseMasters(StoreContext& ctx, const char* kind, const std::vector<int>& horses,
-                       const std::vector<int>& extraJockeys, const std::vector<int>& courses, int dataDay,
-                       int madeDay, const std::string& stamp) {
+                       const std::vector<int>& riders, const std::vector<int>& courses, int dataDay,
+                       int madeDay, int hhmm) {
+  if (!ctx.published(madeDay, hhmm)) return;
   const World& w = ctx.world;
   std::vector<std::string> um, ra, se, ks, ch, br, bn, rc;
-  std::set<int> trainers, breeders, owners, jockeys(extraJockeys.begin(), extraJockeys.end());
+  std::set<int> trainers, breeders, owners, jockeys(riders.begin(), riders.end());
   for (int id : horses) {
     const Horse& h = w.horses[static_cast<std::size_t>(id)];
     um.push_back(UmRecord(w, h, RunsBefore(w, h, madeDay + 1).empty() ? '1' : '4', madeDay));
@@ -47,7 +37,7 @@ void WriteHorseMasters(StoreContext& ctx, const char* kind, const std::vector<in
     std::sort(out.begin(), out.end(), [&](int a, int b) { return people[static_cast<std::size_t>(a)].code < people[static_cast<std::size_t>(b)].code; });
     return out;
   };
-  if (!extraJockeys.empty()) {
+  if (!riders.empty()) {
     for (int j : byCode(w.jockeys, jockeys)) ks.push_back(KsRecord(w, j, jockeyStats[static_cast<std::size_t>(j)], '2', madeDay));
   }
   for (int t : byCode(w.trainers, trainers)) ch.push_back(ChRecord(w, t, trainerStats[static_cast<std::size_t>(t)], '2', madeDay));
@@ -56,24 +46,38 @@ void WriteHorseMasters(StoreContext& ctx, const char* kind, const std::vector<in
   std::vector<YearBlock> ownerYear = OwnerTotals(w, madeDay + 1, true), ownerAll = OwnerTotals(w, madeDay + 1, false);
   for (int o : owners) bn.push_back(BnRecord(w, o, ownerYear[static_cast<std::size_t>(o)], ownerAll[static_cast<std::size_t>(o)], '2', madeDay));
   for (const CourseRecord& record : CourseRecords(w, madeDay + 1, courses)) rc.push_back(RcRecord(w, record, '2', madeDay));
-  for (const auto* records : {&um, &ra, &se, &ks, &ch, &br, &bn, &rc}) ctx.out.stored(kind, dataDay, stamp, *records);
+  for (const auto* records : {&um, &ra, &se, &ks, &ch, &br, &bn, &rc}) ctx.stored(kind, dataDay, madeDay, hhmm, *records);
 }
 
+// The runners of the week's races with their masters, published with the entries of their race
+// day: on Thursday for the weekend, the day after for a Monday holiday.
 void WriteRunnerMasters(StoreContext& ctx) {
   const World& w = ctx.world;
-  std::vector<int> races = ctx.weekRaces(0);
-  std::set<int> jockeys;
-  for (int index : races) {
-    for (int e : w.races[static_cast<std::size_t>(index)].field) {
-      const Entrant& entrant = EntrantAt(w, e);
-      jockeys.insert(entrant.jockey);
-      if (entrant.prevJockey >= 0) jockeys.insert(entrant.prevJockey);
-    }
+  std::map<int, std::vector<int>> racesByEntries;
+  for (int index : ctx.weekRaces(0)) {
+    racesByEntries[EntriesDay(ctx.weekStart(), w.races[static_cast<std::size_t>(index)].day)].push_back(index);
   }
-  int firstDay = w.races[static_cast<std::size_t>(races.front())].day;
-  WriteHorseMasters(ctx, "RCVN", ctx.weekHorses(), std::vector<int>(jockeys.begin(), jockeys.end()),
-                    CoursesBetween(w, ctx.weekStart(), w.weekEnd()), firstDay, ctx.weekStart(),
-                    StampText(ctx.weekStart(), 17, 0));
+  for (const auto& [entries, races] : racesByEntries) {
+    std::set<int> horses, jockeys, courses;
+    for (int index : races) {
+      const Race& race = w.races[static_cast<std::size_t>(index)];
+      courses.insert(race.meeting.course);
+      for (int e : race.field) {
+        const Entrant& entrant = EntrantAt(w, e);
+        horses.insert(entrant.horse);
+        jockeys.insert(entrant.jockey);
+        if (entrant.prevJockey >= 0) jockeys.insert(entrant.prevJockey);
+      }
+      for (int e : race.withdrawn) horses.insert(EntrantAt(w, e).horse);
+    }
+    std::vector<int> byRegNo(horses.begin(), horses.end());
+    std::sort(byRegNo.begin(), byRegNo.end(), [&](int a, int b) {
+      return w.horses[static_cast<std::size_t>(a)].regNo < w.horses[static_cast<std::size_t>(b)].regNo;
+    });
+    int firstDay = w.races[static_cast<std::size_t>(races.front())].day;
+    WriteHorseMasters(ctx, "RCVN", byRegNo, std::vector<int>(jockeys.begin(), jockeys.end()),
+                      std::vector<int>(courses.begin(), courses.end()), firstDay, entries, 1700);
+  }
 }
 
 namespace {
@@ -146,8 +150,8 @@ void WriteLocalDay(StoreContext& ctx, int day, Rng& rng) {
       se.push_back(s.record());
     }
   }
-  ctx.out.stored("DIFN", day, StampText(day + 1, 10, 0), ra);
-  ctx.out.stored("DIFN", day, StampText(day + 1, 10, 0), se);
+  ctx.stored("DIFN", day, day + 1, 1000, ra);
+  ctx.stored("DIFN", day, day + 1, 1000, se);
 }
 
 void WriteOverseas(StoreContext& ctx, int day, Rng& rng, const std::vector<int>& horses) {
@@ -186,8 +190,8 @@ void WriteOverseas(StoreContext& ctx, int day, Rng& rng, const std::vector<int>&
     se.push_back(s.record());
     placing = placing % runners + 1;  // the horses finish apart
   }
-  ctx.out.stored("DIFN", day, StampText(day + 1, 12, 0), {r.record()});
-  ctx.out.stored("DIFN", day, StampText(day + 1, 12, 0), se);
+  ctx.stored("DIFN", day, day + 1, 1200, {r.record()});
+  ctx.stored("DIFN", day, day + 1, 1200, se);
 }
 
 }  // namespace
@@ -209,8 +213,8 @@ void WriteDifferences(StoreContext& ctx) {
   for (std::size_t t = 0; t < w.trainers.size(); ++t) {
     if (w.trainers[t].licenseDay <= setupDay) ch.push_back(ChRecord(w, static_cast<int>(t), trainerStats[t], '1', setupDay));
   }
-  ctx.out.stored("DIFN", w.simStart, StampText(setupDay, 12, 0), ks);
-  ctx.out.stored("DIFN", w.simStart, StampText(setupDay, 12, 0), ch);
+  ctx.stored("DIFN", w.simStart, setupDay, 1200, ks);
+  ctx.stored("DIFN", w.simStart, setupDay, 1200, ch);
 
   // Weekly differences, each made on a Thursday for the week before it.
   std::vector<int> allCourses = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
@@ -256,8 +260,7 @@ void WriteDifferences(StoreContext& ctx) {
       int day = w.races[static_cast<std::size_t>(EntrantAt(w, record.entrant).race)].day;
       if (day >= from) rc.push_back(RcRecord(w, record, '2', made - 1));
     }
-    std::string stamp = StampText(made, 12, 0);
-    for (const auto* records : {&um, &ksWeek, &chWeek, &br, &bn, &rc}) ctx.out.stored("DIFN", made, stamp, *records);
+    for (const auto* records : {&um, &ksWeek, &chWeek, &br, &bn, &rc}) ctx.stored("DIFN", made, made, 1200, *records);
   }
 
   // Local results every day and an overseas race every Sunday, published the day after.
@@ -267,7 +270,6 @@ void WriteDifferences(StoreContext& ctx) {
     if (h.horseClass == kOpen && h.retireDay == kNever && !busy.count(h.id) && travellers.size() < 40) travellers.push_back(h.id);
   }
   for (int day = ctx.asOfDay - 7 * (ctx.scale + 1); day < ctx.asOfDay; ++day) {
-    if (!ctx.published(day + 1, 1200)) continue;
     if (Weekday(day) != 0 && Weekday(day) != 6) WriteLocalDay(ctx, day, rng);
     if (Weekday(day) == 0 && travellers.size() >= 2) {
       std::vector<int> runners = {travellers.back()};

@@ -34,10 +34,7 @@ void WriteRaceDay(StoreContext& ctx, const std::vector<int>& races, int day, boo
     int order = race(index).registered() + 1;
     for (int horse : race(index).excluded) jg.push_back(JgRecord(w, race(index), horse, order++, entries));
   }
-  std::string stamp = StampText(entries, 16, 30);
-  ctx.out.stored(kind, day, stamp, ra);
-  ctx.out.stored(kind, day, stamp, se);
-  ctx.out.stored(kind, day, stamp, jg);
+  for (const auto* records : {&ra, &se, &jg}) ctx.stored(kind, day, entries, 1630, *records);
 
   // The day before: race cards; a horse that left the entries is deleted.
   int card = CardDay(day);
@@ -48,9 +45,7 @@ void WriteRaceDay(StoreContext& ctx, const std::vector<int>& races, int day, boo
     for (int e : race(index).field) se.push_back(SeRecord(w, race(index), EntrantAt(w, e), Stage::Card, '2', card));
     for (int e : race(index).withdrawn) se.push_back(SeRecord(w, race(index), EntrantAt(w, e), Stage::Entries, '0', card));
   }
-  stamp = StampText(card, 10, 0);
-  ctx.out.stored(kind, day, stamp, ra);
-  ctx.out.stored(kind, day, stamp, se);
+  for (const auto* records : {&ra, &se}) ctx.stored(kind, day, card, 1000, *records);
 
   // The evening before a race day that is not the first of the week: the last odds of the
   // day-before sales of its main races.
@@ -63,7 +58,7 @@ void WriteRaceDay(StoreContext& ctx, const std::vector<int>& races, int day, boo
       OddsMoment moment{'2', card, card, 1700};
       for (int k = 1; k <= 4; ++k) odds[static_cast<std::size_t>(k - 1)].push_back(OddsRecord(k, r, m, moment));
     }
-    for (const auto& records : odds) ctx.out.stored(kind, day, StampText(card, 17, 0), records);
+    for (const auto& records : odds) ctx.stored(kind, day, card, 1700, records);
   }
 
   // The race day: a cancelled race.
@@ -74,8 +69,7 @@ void WriteRaceDay(StoreContext& ctx, const std::vector<int>& races, int day, boo
     ra.push_back(RaRecord(w, race(index), Stage::Card, '9', day));
     for (int e : race(index).field) se.push_back(SeRecord(w, race(index), EntrantAt(w, e), Stage::Card, '9', day));
   }
-  ctx.out.stored(kind, day, StampText(day, 9, 0), ra);
-  ctx.out.stored(kind, day, StampText(day, 9, 0), se);
+  for (const auto* records : {&ra, &se}) ctx.stored(kind, day, day, 900, *records);
 
   // The day after the last race day: results, payouts, final votes and odds.
   int results = ResultsDay(w, day);
@@ -95,11 +89,10 @@ void WriteRaceDay(StoreContext& ctx, const std::vector<int>& races, int day, boo
     OddsMoment moment{'5', results, day, r.startTime};
     for (int k = 1; k <= 6; ++k) odds[static_cast<std::size_t>(k - 1)].push_back(OddsRecord(k, r, m, moment));
   }
-  stamp = StampText(results, 14, 0);
-  for (const auto* records : {&ra, &se, &hr, &h1, &h6}) ctx.out.stored(kind, day, stamp, *records);
-  for (const auto& records : odds) ctx.out.stored(kind, day, stamp, records);
+  for (const auto* records : {&ra, &se, &hr, &h1, &h6}) ctx.stored(kind, day, results, 1400, *records);
+  for (const auto& records : odds) ctx.stored(kind, day, results, 1400, records);
   std::vector<int> legs = Win5Legs(w, races);
-  if (Weekday(day) == 0 && !legs.empty()) ctx.out.stored(kind, day, stamp, {WfRecord(w, legs, '2', results)});
+  if (Weekday(day) == 0 && !legs.empty()) ctx.stored(kind, day, results, 1400, {WfRecord(w, legs, '2', results)});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "rng.h"
 #include "store_plan.h"
 
+#include <map>
 #include <set>
 
 namespace {
@@ -39,7 +40,7 @@ void WriteSchedule(StoreContext& ctx) {
     int made = DayNumber(y - 1, 12, 10);
     if (!ctx.published(made, 1000)) continue;
     const std::vector<RaceDay>& days = w.calendar.year(y);
-    ctx.out.stored("YSCH", days.front().day, StampText(made, 10, 0), ScheduleOf(w, days, '1', made));
+    ctx.stored("YSCH", days.front().day, made, 1000, ScheduleOf(w, days, '1', made));
   }
   // Weekly updates on the Monday before each run of race days, from December to the next January.
   std::vector<RaceDay> days = w.calendar.between(DayNumber(year - 1, 12, 1), DayNumber(year + 1, 1, 31));
@@ -48,7 +49,7 @@ void WriteSchedule(StoreContext& ctx) {
     while (end < days.size() && days[end].day - days[end - 1].day == 1) ++end;
     std::vector<RaceDay> group(days.begin() + static_cast<long>(i), days.begin() + static_cast<long>(end));
     int made = group.front().day - 5;
-    if (ctx.published(made, 1500)) ctx.out.stored("YSCH", group.front().day, StampText(made, 15, 0), ScheduleOf(w, group, '2', made));
+    if (ctx.published(made, 1500)) ctx.stored("YSCH", group.front().day, made, 1500, ScheduleOf(w, group, '2', made));
     i = end;
   }
 }
@@ -72,7 +73,7 @@ void WriteSmallKinds(StoreContext& ctx) {
     hn.push_back(HnRecord(dams.dam, w.stallions[static_cast<std::size_t>(h.damSire)].self, dams.damDam, 2, h.birthYear - 6, '1', made));
     sk.push_back(SkRecord(w, h, '1', made));
   }
-  for (const auto* records : {&hn, &sk, &bt}) ctx.out.stored("BLDN", made, StampText(made, 12, 0), *records);
+  for (const auto* records : {&hn, &sk, &bt}) ctx.stored("BLDN", made, made, 1200, *records);
 
   // SLOP: slope works of the week's runners on the Sunday before and on Wednesday.
   for (int day : {ctx.weekStart() - 4, ctx.weekStart() - 1}) {
@@ -82,15 +83,19 @@ void WriteSmallKinds(StoreContext& ctx) {
       if ((h.id + day) % 3 == 0) continue;
       hc.push_back(HcRecord(w, h, day, 600 + (h.id % 90) / 15 * 100 + h.id % 60, Mix(static_cast<std::uint64_t>(day), static_cast<std::uint64_t>(id)), day));
     }
-    if (ctx.published(day, 1800)) ctx.out.stored("SLOP", day, StampText(day, 18, 0), hc);
+    ctx.stored("SLOP", day, day, 1800, hc);
   }
 
-  // SNPN: statistics of the main races' runners, with the entries.
-  std::vector<std::string> ck;
-  for (const auto& [race, e] : mainRunners) ck.push_back(CkRecord(w, w.races[static_cast<std::size_t>(race)], EntrantAt(w, e), '1', ctx.weekStart()));
-  if (!mainRunners.empty()) {
-    ctx.out.stored("SNPN", w.races[static_cast<std::size_t>(mainRunners.front().first)].day, StampText(ctx.weekStart(), 17, 30), ck);
+  // SNPN: statistics of the main races' runners, with the entries of their race day.
+  std::map<int, std::vector<std::string>> ckByEntries;
+  std::map<int, int> firstDayByEntries;
+  for (const auto& [index, e] : mainRunners) {
+    const Race& race = w.races[static_cast<std::size_t>(index)];
+    int entries = EntriesDay(ctx.weekStart(), race.day);
+    ckByEntries[entries].push_back(CkRecord(w, race, EntrantAt(w, e), '1', entries));
+    firstDayByEntries.emplace(entries, race.day);
   }
+  for (const auto& [entries, ck] : ckByEntries) ctx.stored("SNPN", firstDayByEntries[entries], entries, 1730, ck);
 
   // HOSN and HOYU: market prices of horses bought at a sale, and name origins.
   std::vector<std::string> hs, hy;
@@ -99,8 +104,8 @@ void WriteSmallKinds(StoreContext& ctx) {
     if (h.mark == 4) hs.push_back(HsRecord(w, h, made));
     if (id % 8 == 0) hy.push_back(HyRecord(h, made));
   }
-  ctx.out.stored("HOSN", made, StampText(made, 12, 0), hs);
-  ctx.out.stored("HOYU", made, StampText(made, 12, 0), hy);
+  ctx.stored("HOSN", made, made, 1200, hs);
+  ctx.stored("HOYU", made, made, 1200, hy);
 
   // COMM: descriptions of the courses raced this week.
   std::set<int> courses;
@@ -113,7 +118,7 @@ void WriteSmallKinds(StoreContext& ctx) {
       for (const CourseLayout& layout : CourseLayouts(course, surface)) cs.push_back(CsRecord(course, layout, made - 6));
     }
   }
-  ctx.out.stored("COMM", made - 6, StampText(made - 6, 12, 0), cs);
+  ctx.stored("COMM", made - 6, made - 6, 1200, cs);
 
   // MING: the day-before forecasts of each race day.
   for (const RaceDay& day : w.calendar.between(ctx.weekStart(), w.weekEnd())) {
@@ -123,7 +128,7 @@ void WriteSmallKinds(StoreContext& ctx) {
       dm.push_back(DmRecord(w, race, '1', day.day - 1, 1700));
       tm.push_back(TmRecord(w, race, '1', day.day - 1, 1700));
     }
-    ctx.out.stored("MING", day.day, StampText(day.day - 1, 17, 0), dm);
-    ctx.out.stored("MING", day.day, StampText(day.day - 1, 17, 0), tm);
+    ctx.stored("MING", day.day, day.day - 1, 1700, dm);
+    ctx.stored("MING", day.day, day.day - 1, 1700, tm);
   }
 }

@@ -49,7 +49,7 @@ void WriteTk(StoreContext& ctx, const std::vector<Special>& specials, char kind,
     const RaceDay* day = ctx.world.calendar.find(s.day);
     byDay[s.day].push_back(TkRecord(ctx.world, *day, s.slot, s.program, s.nominees, kind, madeDay));
   }
-  for (const auto& [day, records] : byDay) ctx.out.stored("TOKU", day, StampText(madeDay, hhmm / 100, hhmm % 100), records);
+  for (const auto& [day, records] : byDay) ctx.stored("TOKU", day, madeDay, hhmm, records);
 }
 
 }  // namespace
@@ -122,5 +122,5 @@ void WriteSpecials(StoreContext& ctx) {
   std::set<int> courses;
   for (const Special& s : nextWeek) courses.insert(w.calendar.find(s.day)->courses[static_cast<std::size_t>(s.slot)].course);
   WriteHorseMasters(ctx, "TCVN", horses, {}, std::vector<int>(courses.begin(), courses.end()), nextWeek.front().day,
-                    sunday, StampText(sunday, 17, 30));
+                    sunday, 1730);
 }
