@@ -160,13 +160,23 @@ std::string WeRecord(int day, const CourseMeeting& meeting, int hhmm, int change
   return r.record();
 }
 
-std::string AvRecord(const World& world, const Race& race, const Entrant& e, int hhmm) {
-  RecordBuilder r("AV");
+namespace {
+
+// The opening of a race-day announcement about one horse (AV, JC).
+RecordBuilder HorseNews(const char* type, const World& world, const Race& race, const Entrant& e, int hhmm) {
+  RecordBuilder r(type);
   PutHeader(r, '1', race.day);
   PutRaceKey(r, race);
   r.raw("発表月日時分", AnnouncedAt(race.day, hhmm));
   r.num("馬番", e.number);
   r.text("馬名", HorseOf(world, e).name.name);
+  return r;
+}
+
+}  // namespace
+
+std::string AvRecord(const World& world, const Race& race, const Entrant& e, int hhmm) {
+  RecordBuilder r = HorseNews("AV", world, race, e, hhmm);
   r.raw("事由区分", "001");
   return r.record();
 }
@@ -174,12 +184,7 @@ std::string AvRecord(const World& world, const Race& race, const Entrant& e, int
 std::string JcRecord(const World& world, const Race& race, const Entrant& e, int hhmm) {
   const Person& now = world.jockeys[static_cast<std::size_t>(e.jockey)];
   const Person& before = world.jockeys[static_cast<std::size_t>(e.prevJockey)];
-  RecordBuilder r("JC");
-  PutHeader(r, '1', race.day);
-  PutRaceKey(r, race);
-  r.raw("発表月日時分", AnnouncedAt(race.day, hhmm));
-  r.num("馬番", e.number);
-  r.text("馬名", HorseOf(world, e).name.name);
+  RecordBuilder r = HorseNews("JC", world, race, e, hhmm);
   r.num("変更後情報 負担重量", e.weight).num("変更後情報 騎手コード", now.code);
   r.text("変更後情報 騎手名", now.name.full);
   r.num("変更後情報 騎手見習コード", e.apprentice);
