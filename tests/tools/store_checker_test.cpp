@@ -122,6 +122,8 @@ TEST(StoreChecker, NamesTheFirstFaultByFileAndLine) {
        "stored/RACE/RARA2026061320261315140000.jvd: file name is not"},
       {"an answer to another day", [](Files& f) { f["realtime/0B12/20260614.txt"] = Ra(); },
        "realtime/0B12/20260614.txt:1: race date 20260613 is not the day of the request 20260614"},
+      {"one file name in two data kinds", [](Files& f) { f["stored/YSCH/RARA2026061320260615140000.jvd"] = Ys(); },
+       "stored/YSCH/RARA2026061320260615140000.jvd: another data kind has a file of this name"},
       {"an unknown data kind", [](Files& f) { f["stored/RACX/RARA2026061320260615140000.jvd"] = Ra(); },
        "stored/RACX: not a stored data kind"},
   };

@@ -128,6 +128,7 @@ class Checker {
   CheckResult result_;
   int thisWeekFrom_ = -1;
   std::string currentDataDate_;
+  std::set<std::string> storedNames_;  // JVFileDelete names a file without its data kind
 
   std::map<std::string, RaceResult> raceResults_;       // RACE results by race key
   std::map<std::string, RaceResult> speedResults_;      // 0B12 by race key
@@ -303,6 +304,7 @@ bool Checker::checkStored(const std::string& dataspec, const fs::path& folder) {
     if (!nameOk || !ParseYyyymmdd(name.substr(4, 8), day) || !ValidStamp(name.substr(12, 14))) {
       return fail({relative}, "file name is not <4 letters><yyyymmdd><yyyymmddhhnnss>.jvd");
     }
+    if (!storedNames_.insert(name).second) return fail({relative}, "another data kind has a file of this name");
     currentDataDate_ = name.substr(4, 8);
     if (!checkFile(path, dataspec, "")) return false;
   }

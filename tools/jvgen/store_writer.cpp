@@ -17,7 +17,7 @@ StoreWriter::StoreWriter(std::string root) : root_(std::move(root)) {
 }
 
 void StoreWriter::write(const std::string& path, const std::vector<std::string>& records) {
-  if (!written_.insert(path).second) throw std::logic_error("two files named " + path);
+  if (!written_.insert(path).second) throw std::logic_error("two files at " + path);
   fs::create_directories(fs::path(path).parent_path());
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   for (const std::string& record : records) {
@@ -33,6 +33,8 @@ void StoreWriter::stored(std::string_view dataspec, int dataDay, const std::stri
                          const std::vector<std::string>& records) {
   if (records.empty()) return;
   std::string name = records.front().substr(0, 2) + std::string(dataspec.substr(0, 2)) + Yyyymmdd(dataDay) + stamp + ".jvd";
+  // JV-Link file names are unique across the data kinds: JVFileDelete names a file alone.
+  if (!storedNames_.insert(name).second) throw std::logic_error("two stored files named " + name);
   write(root_ + "/stored/" + std::string(dataspec) + "/" + name, records);
 }
 

@@ -19,8 +19,8 @@ class StoreWriter {
   // Empties the stored and realtime folders of an earlier store in `root` first.
   explicit StoreWriter(std::string root);
 
-  // One JV-Link file: the first two letters of the data kind follow the record type in the
-  // name, then the data's date and the file's time stamp ("yyyymmddhhnnss").
+  // One JV-Link file of records of one type: the first two letters of the data kind follow the
+  // record type in the name, then the data's date and the file's time stamp ("yyyymmddhhnnss").
   void stored(std::string_view dataspec, int dataDay, const std::string& stamp,
               const std::vector<std::string>& records);
   void realtime(std::string_view dataspec, std::string_view key, const std::vector<std::string>& records);
@@ -32,6 +32,7 @@ class StoreWriter {
   void write(const std::string& path, const std::vector<std::string>& records);
 
   std::string root_;
-  std::set<std::string> written_;
+  std::set<std::string> written_;      // paths
+  std::set<std::string> storedNames_;  // stored file names
   StoreTotals totals_;
 };
