@@ -73,6 +73,7 @@ void WriteRaceDay(StoreContext& ctx, const std::vector<int>& races, int day, boo
 
   // The day after the last race day: results, payouts, final votes and odds.
   int results = ResultsDay(w, day);
+  if (!ctx.published(results, 1400)) return;
   std::vector<std::string> hr, h1, h6;
   std::vector<std::vector<std::string>> odds(6);
   ra.clear();
