@@ -62,8 +62,8 @@ class TAppCore {
   // The settings' effect on the page inputs and the representative folder's listing; again
   // after the options dialog.
   void ApplySettings();
-  // Closing: releases JV-Link, then saves the set definitions and the settings. The last call on
-  // the core; false when saving failed (reported).
+  // Closing: releases JV-Link, then saves the set definitions and the settings (unless Start
+  // could not load them). The last call on the core; false when saving failed (reported).
   bool Close();
 
   // Later subsystems add the work of their kind here; a kind without work is refused.
@@ -156,4 +156,5 @@ class TAppCore {
   std::string linkStatus_;
   std::vector<std::string> outDirFiles_;
   bool running_ = false;
+  bool settingsLoaded_ = false;
 };
