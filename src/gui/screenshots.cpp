@@ -1,0 +1,88 @@
+#include "gui/screenshots.h"
+
+#include "app/app_core.h"
+#include "gui/message_prompter.h"
+#include "gui/qt_text.h"
+#include "gui/tfrm_main.h"
+#include "gui/tfrm_schedule_dialog.h"
+#include "gui/tfrm_set_teigi.h"
+#include "sets/schedule.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QTabWidget>
+
+namespace {
+
+class Shots {
+ public:
+  explicit Shots(const QString& folder) : folder_(folder) {}
+
+  // Shows the widget, lets it lay out and paint, and saves what it shows.
+  void Take(QWidget& widget, const QString& name) {
+    widget.show();
+    QApplication::processEvents();
+    Save(widget.grab(), name);
+  }
+
+  void Save(const QPixmap& pixmap, const QString& name) {
+    if (!error.empty()) return;
+    QString file = name + ".png";
+    if (pixmap.isNull() || !pixmap.save(QDir(folder_).filePath(file), "PNG")) {
+      error = "cannot write " + U(QDir(folder_).filePath(file));
+      return;
+    }
+    written.push_back(file);
+  }
+
+  std::vector<QString> written;
+  std::string error;
+
+ private:
+  QString folder_;
+};
+
+void TakeMainWindow(Shots& shots, TfrmMain& window) {
+  auto* pages = window.findChild<QTabWidget*>("pageMain");
+  for (int i = 0; i < pages->count(); ++i) {
+    if (!pages->isTabVisible(i)) continue;
+    window.ShowPage(static_cast<RunPage>(i));
+    shots.Take(window, QString("main_%1_%2").arg(i + 1).arg(pages->widget(i)->objectName()));
+  }
+  int index = 0;
+  for (QAction* action : window.menuBar()->actions()) {
+    QMenu* menu = action->menu();
+    if (menu == nullptr) continue;
+    menu->popup(window.mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    shots.Save(menu->grab(), QString("menu_%1").arg(++index));
+    menu->hide();
+  }
+}
+
+}  // namespace
+
+std::vector<QString> SaveScreenshots(TfrmMain& window, const QString& folder, std::string& error) {
+  Shots shots(folder);
+  if (!QDir().mkpath(folder)) {
+    error = "cannot create " + U(folder);
+    return {};
+  }
+  TakeMainWindow(shots, window);
+
+  TfrmSetTeigi setTeigi(window.Core().Sets(), window.WindowHost(), 0, &window);
+  shots.Take(setTeigi, "dialog_set_teigi");
+  setTeigi.close();
+  TfrmScheduleDialog schedule(QDate::currentDate(), &window);
+  shots.Take(schedule, "dialog_schedule");
+  schedule.close();
+  std::unique_ptr<QMessageBox> box = NewMessageBox(MessageKind::Info, kNoScheduleNotice, &window);
+  shots.Take(*box, "message_info");
+  box->close();
+
+  error = shots.error;
+  return error.empty() ? shots.written : std::vector<QString>{};
+}
