@@ -31,12 +31,6 @@ std::chrono::milliseconds SteadyNow() {
       std::chrono::steady_clock::now().time_since_epoch());
 }
 
-// The same folder, however it is spelled (a trailing "/", "..", a link).
-bool SameFolder(const std::string& a, const std::string& b) {
-  std::error_code error;
-  return a == b || fs::equivalent(a, b, error);
-}
-
 }  // namespace
 
 TAppCore::TAppCore(Host& host, const std::string& appDir, std::unique_ptr<JvLink> link)

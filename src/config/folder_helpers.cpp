@@ -89,6 +89,11 @@ int CopyFolderFiles(const std::string& source, const std::string& target, int* f
   return listed ? handled : -1;
 }
 
+bool SameFolder(const std::string& a, const std::string& b) {
+  std::error_code error;
+  return a == b || std::filesystem::equivalent(a, b, error);
+}
+
 std::string FileNameNoExt(const std::string& name) {
   std::size_t componentStart = name.rfind('/');
   componentStart = componentStart == std::string::npos ? 0 : componentStart + 1;

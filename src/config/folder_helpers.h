@@ -39,6 +39,10 @@ int ClearFolder(Host& host, const std::string& folder);
 int CopyFolderFiles(const std::string& source, const std::string& target,
                     int* failedCopies = nullptr);
 
+// Whether two paths name the same folder, however each is spelled (a trailing "/", "..", a
+// link).
+bool SameFolder(const std::string& a, const std::string& b);
+
 // The name without the extension of its last path component: "week.mdb" gives "week", "a.b/c"
 // stays, "name." gives "name".
 std::string FileNameNoExt(const std::string& name);

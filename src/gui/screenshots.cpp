@@ -3,9 +3,14 @@
 #include "app/app_core.h"
 #include "gui/message_prompter.h"
 #include "gui/qt_text.h"
+#include "gui/tfrm_about.h"
+#include "gui/tfrm_emulator_setting.h"
+#include "gui/tfrm_get_directory.h"
 #include "gui/tfrm_main.h"
 #include "gui/tfrm_schedule_dialog.h"
 #include "gui/tfrm_set_teigi.h"
+#include "gui/tfrm_setting.h"
+#include "jvlink/emulator_settings.h"
 #include "sets/schedule.h"
 
 #include <QApplication>
@@ -63,6 +68,31 @@ void TakeMainWindow(Shots& shots, TfrmMain& window) {
   }
 }
 
+// Every page of the options dialog, and both sub-pages of its folder page; with the FTP group
+// shown, so that every control is in the pictures.
+void TakeOptionsDialog(Shots& shots, TfrmMain& window) {
+  TAppCore& core = window.Core();
+  bool ftpEnabled = core.Config().FtpEnabled;
+  core.Config().FtpEnabled = true;
+  TfrmSetting setting(core, window.WindowHost(), &window);
+  auto* pages = setting.findChild<QTabWidget*>("pageSetting");
+  auto* folderPages = setting.findChild<QTabWidget*>("pageFolder");
+  for (int i = 0; i < pages->count(); ++i) {
+    pages->setCurrentIndex(i);
+    shots.Take(setting, QString("setting_%1_%2").arg(i + 1).arg(pages->widget(i)->objectName()));
+    if (pages->widget(i)->isAncestorOf(folderPages)) {
+      for (int j = 1; j < folderPages->count(); ++j) {
+        folderPages->setCurrentIndex(j);
+        shots.Take(setting,
+                   QString("setting_%1_%2").arg(i + 1).arg(folderPages->widget(j)->objectName()));
+      }
+      folderPages->setCurrentIndex(0);
+    }
+  }
+  setting.close();
+  core.Config().FtpEnabled = ftpEnabled;
+}
+
 }  // namespace
 
 std::vector<QString> SaveScreenshots(TfrmMain& window, const QString& folder, std::string& error) {
@@ -79,6 +109,18 @@ std::vector<QString> SaveScreenshots(TfrmMain& window, const QString& folder, st
   TfrmScheduleDialog schedule(QDate::currentDate(), &window);
   shots.Take(schedule, "dialog_schedule");
   schedule.close();
+  TakeOptionsDialog(shots, window);
+  TfrmGetDirectory picker("", window.Core().Config().AppDir, "", window.Core().Config(),
+                          window.WindowHost(), &window);
+  shots.Take(picker, "dialog_get_directory");
+  picker.close();
+  TfrmAbout about(&window);
+  shots.Take(about, "dialog_about");
+  about.close();
+  TfrmEmulatorSetting emulator(LoadEmulatorSettings(window.Core().Config().AppDir),
+                               window.WindowHost(), &window);
+  shots.Take(emulator, "dialog_emulator_setting");
+  emulator.close();
   std::unique_ptr<QMessageBox> box = NewMessageBox(MessageKind::Info, kNoScheduleNotice, &window);
   shots.Take(*box, "message_info");
   box->close();

@@ -8,8 +8,11 @@
 #include "gui/qt_text.h"
 #include "gui/set_page.h"
 #include "gui/sokuho_page.h"
+#include "gui/tfrm_about.h"
+#include "gui/tfrm_emulator_setting.h"
 #include "gui/tfrm_schedule_dialog.h"
-#include "jvlink/jvlink.h"
+#include "gui/tfrm_setting.h"
+#include "jvlink/jvlink_emulator.h"
 #include "sets/schedule_update.h"
 #include "util/result_codes.h"
 
@@ -70,6 +73,10 @@ TfrmMain::TfrmMain(MainWindowSetup setup, MessagePrompter& prompter, QWidget* pa
   QWidget* rightColumn = BuildRightColumn();
   BuildStatusBar();
   host_ = std::make_unique<TMainWindowHost>(prompter, *memoLog, *panelRun, *progressDownload);
+  // Where JV-Link is the emulator, its settings dialog is JV-Link's own.
+  if (auto* emulator = dynamic_cast<JvLinkEmulator*>(setup.link.get())) {
+    UseEmulatorSettingDialog(*emulator, *host_, this);
+  }
   auto* central = new QWidget(this);
   auto* layout = new QHBoxLayout(central);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -125,15 +132,20 @@ void TfrmMain::BuildMenu() {
           &QAction::triggered, this, &TfrmMain::acUpdateScheduleExecute);
 
   QMenu* settings = menuBar()->addMenu("設定(&C)");
-  AddAction(settings, "acLinkSetup", "JV-Linkの設定(&J)...", false);
+  connect(AddAction(settings, "acLinkSetup", "JV-Linkの設定(&J)..."), &QAction::triggered, this,
+          &TfrmMain::acLinkSetupExecute);
   settings->addSeparator();
-  AddAction(settings, "acOption", "オプション(&O)...", false);
+  connect(AddAction(settings, "acOption", "オプション(&O)..."), &QAction::triggered, this,
+          &TfrmMain::acOptionExecute);
 
   QMenu* help = menuBar()->addMenu("ヘルプ(&H)");
   connect(AddAction(help, "acWebManual", "WEBマニュアル(&M)"), &QAction::triggered, this,
           &TfrmMain::acWebManualExecute);
   help->addSeparator();
-  AddAction(help, "acAbout", "バージョン情報(&A)...", false);
+  connect(AddAction(help, "acAbout", "バージョン情報(&A)..."), &QAction::triggered, this, [this] {
+    TfrmAbout about(this);
+    about.exec();
+  });
 }
 
 QWidget* TfrmMain::AddPage(RunPage page, const char* name, const char* caption, const char* banner,
@@ -301,6 +313,17 @@ void TfrmMain::acUpdateScheduleExecute() {
   TfrmScheduleDialog dialog(QDate::currentDate(), this);
   if (dialog.exec() != QDialog::Accepted) return;
   if (UpdateSchedule(*core_, dialog.FromDateText()) == kResultOk) core_->FillRaceDayLists();
+}
+
+void TfrmMain::acLinkSetupExecute() {
+  int code = core_->Session().ShowLinkSetup();
+  if (code != kJvOk) host_->error("JVSetUIPropertiesエラー: " + std::to_string(code));
+}
+
+void TfrmMain::acOptionExecute() {
+  TfrmSetting dialog(*core_, *host_, this);
+  if (dialog.exec() == QDialog::Accepted) ApplySettings();
+  if (dialog.ScheduleChanged()) core_->FillRaceDayLists();
 }
 
 void TfrmMain::acWebManualExecute() { QDesktopServices::openUrl(QUrl(kWebManualUrl)); }

@@ -75,6 +75,8 @@ class TfrmMain : public QMainWindow, public MainWindowEvents {
   void StoreInputs();
 
   void acUpdateScheduleExecute();
+  void acLinkSetupExecute();
+  void acOptionExecute();
   void acWebManualExecute();
   void btnFTPClick();
   void listOutDirDblClick();

@@ -1,5 +1,6 @@
 #include "gui/tfrm_schedule_dialog.h"
 
+#include "gui/dialog_buttons.h"
 #include "gui/qt_text.h"
 
 #include <QDateEdit>
@@ -33,18 +34,8 @@ TfrmScheduleDialog::TfrmScheduleDialog(QDate today, QWidget* parent) : QDialog(p
   dateRow->addStretch();
   layout->addLayout(dateRow);
 
-  auto* buttons = new QHBoxLayout;
-  btnOk = new QPushButton("OK", this);
-  btnOk->setObjectName("btnOk");
-  btnOk->setDefault(true);
-  btnCancel = new QPushButton("キャンセル", this);
-  btnCancel->setObjectName("btnCancel");
+  btnOk = AddOkCancelButtons(this, layout);
   connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addWidget(btnCancel);
-  layout->addLayout(buttons);
 }
 
 QDate TfrmScheduleDialog::FromDate() const { return dpkFromDate->date(); }

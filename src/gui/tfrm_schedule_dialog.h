@@ -22,5 +22,4 @@ class TfrmScheduleDialog : public QDialog {
  private:
   QDateEdit* dpkFromDate = nullptr;
   QPushButton* btnOk = nullptr;
-  QPushButton* btnCancel = nullptr;
 };

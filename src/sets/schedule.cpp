@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr const char* kWeekdayNames[] = {"日曜日", "月曜日", "火曜日", "水曜日",
-                                         "木曜日", "金曜日", "土曜日"};
-
 // A line of the window that the walk may take.
 struct RaceLine {
   std::chrono::year_month_day date;

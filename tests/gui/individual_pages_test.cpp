@@ -5,6 +5,7 @@
 #include "gui/radio_group.h"
 #include "support/core_fixture.h"
 #include "util/file_io.h"
+#include "dialog_test_helpers.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
@@ -32,8 +33,8 @@ class IndividualPagesTest : public MainWindowTest {
     window = Open();
     ShowAndSettle(*window);
   }
-  QLineEdit* Edit(const char* name) { return Find<QLineEdit>(*window, name); }
-  TRadioGroup* Group(const char* name) { return Find<TRadioGroup>(*window, name); }
+  QLineEdit* Edit(const char* name) { return Child<QLineEdit>(*window, name); }
+  TRadioGroup* Group(const char* name) { return Child<TRadioGroup>(*window, name); }
 
   std::unique_ptr<TfrmMain> window;
 };
@@ -67,11 +68,11 @@ TEST_F(IndividualPagesTest, PagesOfferTheirItemsWithTodayAndNoChoice) {
       {"edtDD_S", today.substr(6, 2)},
   };
   for (const auto& [name, text] : edits) EXPECT_EQ(Edit(name)->text().toStdString(), text) << name;
-  auto* course = Find<QComboBox>(*window, "comboJo");
+  auto* course = Child<QComboBox>(*window, "comboJo");
   ASSERT_EQ(course->count(), 10);
   EXPECT_EQ(course->currentText().toStdString(), "札幌");
   EXPECT_EQ(course->itemText(9).toStdString(), "小倉");
-  auto* race = Find<QComboBox>(*window, "comboRNO");
+  auto* race = Child<QComboBox>(*window, "comboRNO");
   ASSERT_EQ(race->count(), 12);
   EXPECT_EQ(race->currentText().toStdString(), "01");
   EXPECT_EQ(race->itemText(11).toStdString(), "12");
@@ -81,7 +82,7 @@ TEST_F(IndividualPagesTest, LeavingADateOrTimeEditRewritesItOrKeepsTheFocus) {
   window->ShowPage(RunPage::Chikuseki);
   window->activateWindow();
   ASSERT_TRUE(WaitUntil([&] { return window->isActiveWindow(); }));
-  QPushButton* elsewhere = Find<QPushButton>(*window, "btnCancel");
+  QPushButton* elsewhere = Child<QPushButton>(*window, "btnCancel");
 
   struct Case {
     const char* edit;
@@ -120,7 +121,7 @@ TEST_F(IndividualPagesTest, LeavingADateOrTimeEditRewritesItOrKeepsTheFocus) {
 TEST_F(IndividualPagesTest, RaceKeyPanelShowsOnlyForRaceLevelKinds) {
   window->ShowPage(RunPage::Sokuho);
   TRadioGroup* kinds = Group("groupDataSpec_S");
-  QWidget* panel = Find<QWidget>(*window, "panelRaceKey");
+  QWidget* panel = Child<QWidget>(*window, "panelRaceKey");
   EXPECT_TRUE(panel->isVisible()) << "before a choice";
   const std::pair<int, bool> cases[] = {{0, false}, {1, true},   {9, false},
                                         {13, true}, {15, false}, {8, true}};
@@ -137,7 +138,7 @@ TEST_F(IndividualPagesTest, StoredStartRunsTheRequestWithProgressIntoItsFolder) 
   store.AddStored("RACE", "RARA", "20230106", "20230107120000", {ra2});
   store.WriteStoreIni("[Store]\r\nPace=1\r\n");
   window->ShowPage(RunPage::Chikuseki);
-  auto* start = Find<QPushButton>(*window, "btnStart");
+  auto* start = Child<QPushButton>(*window, "btnStart");
 
   start->click();  // no data kind chosen
   EXPECT_EQ(host.texts(HostMessage::Warn), Lines{"データ種別が指定されていません"});
@@ -148,7 +149,7 @@ TEST_F(IndividualPagesTest, StoredStartRunsTheRequestWithProgressIntoItsFolder) 
   Edit("edtDD_C")->setText("01");
   host.answers = {Answer::Yes};  // more than 31 days ago
 
-  auto* progress = Find<QProgressBar>(*window, "progressDownload");
+  auto* progress = Child<QProgressBar>(*window, "progressDownload");
   std::vector<std::tuple<int, int, bool>> shown;  // value, total, visible
   QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
     shown.emplace_back(value, progress->maximum(), progress->isVisible());
@@ -170,9 +171,9 @@ TEST_F(IndividualPagesTest, StoredStartRunsTheRequestWithProgressIntoItsFolder) 
   EXPECT_EQ(log[7].rfind("  ﾀﾞｳﾝﾛｰﾄﾞ : ", 0), 0u) << log[7];
   EXPECT_EQ(log[9], kDashes);
   EXPECT_EQ(ReadAll(store.Out("RACE_RA_1_2301010000.txt")), ra1 + ra2);
-  EXPECT_EQ(Find<QListWidget>(*window, "listOutDir")->item(0)->text().toStdString(),
+  EXPECT_EQ(Child<QListWidget>(*window, "listOutDir")->item(0)->text().toStdString(),
             "RACE_RA_1_2301010000.txt");
-  EXPECT_EQ(Find<QLabel>(*window, "lblOutDirFileCount")->text().toStdString(), "1個");
+  EXPECT_EQ(Child<QLabel>(*window, "lblOutDirFileCount")->text().toStdString(), "1個");
 }
 
 TEST_F(IndividualPagesTest, RealtimeStartSendsTheKeyOfTheChosenCourseAndRace) {
@@ -183,9 +184,9 @@ TEST_F(IndividualPagesTest, RealtimeStartSendsTheKeyOfTheChosenCourseAndRace) {
   Edit("edtYY_S")->setText("2023");
   Edit("edtMM_S")->setText("01");
   Edit("edtDD_S")->setText("05");
-  Find<QComboBox>(*window, "comboJo")->setCurrentIndex(4);    // 東京
-  Find<QComboBox>(*window, "comboRNO")->setCurrentIndex(10);  // 11
-  Find<QPushButton>(*window, "btnStart")->click();
+  Child<QComboBox>(*window, "comboJo")->setCurrentIndex(4);    // 東京
+  Child<QComboBox>(*window, "comboRNO")->setCurrentIndex(10);  // 11
+  Child<QPushButton>(*window, "btnStart")->click();
 
   EXPECT_EQ(window->Core().Request.Key, "202301050511");
   EXPECT_EQ(ReadAll(store.Out("S_0B30_O1_202301050511.txt")), o1);

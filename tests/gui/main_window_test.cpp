@@ -4,24 +4,28 @@
 #include "app/app_core.h"
 #include "app/run_kinds.h"
 #include "gui/memo_log_pane.h"
+#include "jvlink/emulator_settings.h"
 #include "sets/schedule.h"
 #include "support/core_fixture.h"
 #include "util/date_text.h"
 #include "util/file_io.h"
 #include "util/local_time.h"
+#include "dialog_test_helpers.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
@@ -70,7 +74,7 @@ TEST_F(MainWindowTest, StartsOnAFreshHomeWithItsPagesMenuAndStatusBar) {
   EXPECT_TRUE(host.texts(HostMessage::Warn).empty()) << "the default folder is set";
   EXPECT_TRUE(fs::exists(store.programDir + "/ostravel.ini")) << "saved at once on a first start";
 
-  auto* pages = Find<QTabWidget>(*window, "pageMain");
+  auto* pages = Child<QTabWidget>(*window, "pageMain");
   const std::pair<const char*, const char*> expected[] = {
       {"セット取得", "取得定義にしたがってJV-Data（Data Lab.仕様）を取得します"},
       {"旧仕様変換", "旧仕様データを出力します"},
@@ -83,11 +87,11 @@ TEST_F(MainWindowTest, StartsOnAFreshHomeWithItsPagesMenuAndStatusBar) {
   ASSERT_EQ(pages->count(), 7);
   for (int i = 0; i < 7; ++i) {
     EXPECT_EQ(pages->tabText(i).toStdString(), expected[i].first);
-    EXPECT_EQ(Find<QLabel>(*pages->widget(i), "banner")->text().toStdString(), expected[i].second);
+    EXPECT_EQ(Child<QLabel>(*pages->widget(i), "banner")->text().toStdString(), expected[i].second);
     EXPECT_TRUE(pages->isTabVisible(i)) << i;
   }
   EXPECT_EQ(pages->currentIndex(), 0);
-  EXPECT_EQ(Find<QRadioButton>(*window, "radioTaishoSet1")->text().toStdString(),
+  EXPECT_EQ(Child<QRadioButton>(*window, "radioTaishoSet1")->text().toStdString(),
             "今週のレース情報")
       << "the set page shows the default sets";
 
@@ -108,13 +112,13 @@ TEST_F(MainWindowTest, StartsOnAFreshHomeWithItsPagesMenuAndStatusBar) {
                       "  -",
                       "  スケジュール・データの更新(&S)...",
                       "設定(&C)",
-                      "  JV-Linkの設定(&J)... (off)",
+                      "  JV-Linkの設定(&J)...",
                       "  -",
-                      "  オプション(&O)... (off)",
+                      "  オプション(&O)...",
                       "ヘルプ(&H)",
                       "  WEBマニュアル(&M)",
                       "  -",
-                      "  バージョン情報(&A)... (off)",
+                      "  バージョン情報(&A)...",
                   }));
 
   const char* weekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
@@ -122,14 +126,14 @@ TEST_F(MainWindowTest, StartsOnAFreshHomeWithItsPagesMenuAndStatusBar) {
   std::string date =
       " " + today.substr(0, 4) + "年" + today.substr(4, 2) + "月" + today.substr(6, 2) + "日（" +
       weekdays[std::chrono::weekday{std::chrono::sys_days{LocalToday()}}.c_encoding()] + "）";
-  EXPECT_EQ(Find<QLabel>(*window, "panelDate")->text().toStdString(), date);
-  EXPECT_EQ(Find<QLabel>(*window, "panelLink")->text().toStdString(), "JV-Link : 1.0.0");
-  EXPECT_EQ(Find<QLabel>(*window, "panelRun")->text().toStdString(), "");
-  EXPECT_EQ(Find<QLabel>(*window, "lblOutDirFileCount")->text().toStdString(), "0個");
+  EXPECT_EQ(Child<QLabel>(*window, "panelDate")->text().toStdString(), date);
+  EXPECT_EQ(Child<QLabel>(*window, "panelLink")->text().toStdString(), "JV-Link : 1.0.0");
+  EXPECT_EQ(Child<QLabel>(*window, "panelRun")->text().toStdString(), "");
+  EXPECT_EQ(Child<QLabel>(*window, "lblOutDirFileCount")->text().toStdString(), "0個");
 
   ShowAndSettle(*window);
-  EXPECT_FALSE(Find<QPushButton>(*window, "btnFTP")->isVisible()) << "only with FTP=ON";
-  EXPECT_FALSE(Find<QProgressBar>(*window, "progressDownload")->isVisible());
+  EXPECT_FALSE(Child<QPushButton>(*window, "btnFTP")->isVisible()) << "only with FTP=ON";
+  EXPECT_FALSE(Child<QProgressBar>(*window, "progressDownload")->isVisible());
 }
 
 TEST_F(MainWindowTest, StartsOnAHomeWithSettingsAndSavesThemOnClosing) {
@@ -142,13 +146,13 @@ TEST_F(MainWindowTest, StartsOnAHomeWithSettingsAndSavesThemOnClosing) {
   auto window = Open();
   EXPECT_EQ(host.texts(HostMessage::Warn), Lines{});
 
-  auto* pages = Find<QTabWidget>(*window, "pageMain");
+  auto* pages = Child<QTabWidget>(*window, "pageMain");
   EXPECT_EQ(pages->currentIndex(), 4) << "FirstPage 4: [個] 蓄積";
   const bool shown[] = {true, false, false, true, true, true, true};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(pages->isTabVisible(i), shown[i]) << i;
-  EXPECT_TRUE(Find<QMenu>(*window, "menuKyuKyuOther")->menuAction()->isVisible());
-  EXPECT_EQ(ListItems(Find<QListWidget>(*window, "listOutDir")), (Lines{"a.txt", "b.txt"}));
-  EXPECT_EQ(Find<QLabel>(*window, "lblOutDirFileCount")->text().toStdString(), "2個");
+  EXPECT_TRUE(Child<QMenu>(*window, "menuKyuKyuOther")->menuAction()->isVisible());
+  EXPECT_EQ(ListItems(Child<QListWidget>(*window, "listOutDir")), (Lines{"a.txt", "b.txt"}));
+  EXPECT_EQ(Child<QLabel>(*window, "lblOutDirFileCount")->text().toStdString(), "2個");
 
   ShowAndSettle(*window);
   EXPECT_TRUE(window->close());
@@ -191,7 +195,7 @@ TEST_F(MainWindowTest, AutoRunsThePresetOnTheRaceDayAndClosesOnlyOnSuccess) {
     SCOPED_TRACE(c.name);
     host = RecordingHost();
     auto window = Open({"AUTO", "1", "2"});
-    auto* pages = Find<QTabWidget>(*window, "pageMain");
+    auto* pages = Child<QTabWidget>(*window, "pageMain");
     std::optional<LegacyPageInput> seen;
     int pageDuringRun = -1;
     if (c.result) {
@@ -230,8 +234,8 @@ TEST_F(MainWindowTest, FtpOnOpensTheTimerPageWithItsButton) {
   auto window = Open({"FTP=ON"});
   ShowAndSettle(*window);
   EXPECT_TRUE(window->Core().Config().FtpEnabled);
-  EXPECT_EQ(Find<QTabWidget>(*window, "pageMain")->currentIndex(), 6);
-  auto* ftp = Find<QPushButton>(*window, "btnFTP");
+  EXPECT_EQ(Child<QTabWidget>(*window, "pageMain")->currentIndex(), 6);
+  auto* ftp = Child<QPushButton>(*window, "btnFTP");
   EXPECT_TRUE(ftp->isVisible());
   EXPECT_EQ(ftp->text().toStdString(), "手動FTP転送");
   ftp->click();
@@ -243,10 +247,10 @@ TEST_F(MainWindowTest, ClearsTheOutputFolderAfterAskingAndRefreshesItsList) {
   WriteAll(store.Out("a.txt"), "a");
   WriteSettings({"[FOLDER]", "OutDir0=" + store.outDir});
   auto window = Open();
-  auto* count = Find<QLabel>(*window, "lblOutDirFileCount");
+  auto* count = Child<QLabel>(*window, "lblOutDirFileCount");
   EXPECT_EQ(count->text().toStdString(), "1個");
 
-  QAction* clear = Find<QAction>(*window, "acClearOutDir");
+  QAction* clear = Child<QAction>(*window, "acClearOutDir");
   clear->trigger();  // answered No
   EXPECT_TRUE(fs::exists(store.Out("a.txt")));
   host.answers = {Answer::Yes};
@@ -254,7 +258,7 @@ TEST_F(MainWindowTest, ClearsTheOutputFolderAfterAskingAndRefreshesItsList) {
   EXPECT_EQ(host.texts(HostMessage::Ask).size(), 2u);
   EXPECT_FALSE(fs::exists(store.Out("a.txt")));
   EXPECT_EQ(count->text().toStdString(), "0個");
-  EXPECT_EQ(Find<QListWidget>(*window, "listOutDir")->count(), 0);
+  EXPECT_EQ(Child<QListWidget>(*window, "listOutDir")->count(), 0);
 }
 
 TEST_F(MainWindowTest, UpdatesTheScheduleFromItsDialog) {
@@ -263,15 +267,13 @@ TEST_F(MainWindowTest, UpdatesTheScheduleFromItsDialog) {
   ys += std::string(40 - ys.size(), ' ');
   store.AddStored("YSCH", "YSYS", today, "29991231000000", {ys + "\r\n"});
   auto window = Open();
-  QAction* update = Find<QAction>(*window, "acUpdateSchedule");
+  QAction* update = Child<QAction>(*window, "acUpdateSchedule");
   const std::string schedule = store.programDir + "/" + kScheduleFileName;
 
-  // The dialog answered from a queued call: cancelled, then accepted at its start date.
+  // Cancelled, then accepted at its start date.
   for (bool accept : {false, true}) {
-    QTimer::singleShot(0, [accept] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(dialog, nullptr);
-      accept ? dialog->accept() : dialog->reject();
+    OnNextModal([accept](QDialog& dialog) {
+      if (accept) dialog.accept();
     });
     update->trigger();
     EXPECT_EQ(fs::exists(schedule), accept);
@@ -280,6 +282,61 @@ TEST_F(MainWindowTest, UpdatesTheScheduleFromItsDialog) {
   Lines log = LogLines(*window);
   EXPECT_TRUE(Contains(log, "《 スケジュールの更新 》"));
   EXPECT_TRUE(Contains(log, "*** 正常終了"));
+}
+
+TEST_F(MainWindowTest, OptionsDialogRefillsTheRaceDaysAndAppliesWhatItSaved) {
+  auto window = Open();  // without a schedule
+  TAppCore& core = window->Core();
+  ASSERT_EQ(core.Inputs.legacy.raceDayCount, 0);
+  const std::string today = Today8();
+  WriteAll(store.programDir + "/" + kScheduleFileName, "YS1" + today + today + "050101" + "\r\n");
+  QAction* options = Child<QAction>(*window, "acOption");
+
+  // A new switch date applied, then cancelled: the race days are refilled all the same.
+  host.answers = {Answer::Yes};
+  OnNextModal([&today](QDialog& dialog) {
+    Child<QLineEdit>(dialog, "edtKijunDate")->setText(QString::fromStdString(today));
+    Child<QPushButton>(dialog, "btnKijunDateApply")->click();
+  });
+  options->trigger();
+  EXPECT_EQ(core.Inputs.legacy.raceDayCount, 1);
+
+  // A page hidden and saved.
+  OnNextModal([](QDialog& dialog) {
+    Child<QCheckBox>(dialog, "checkFuncLegacy")->setChecked(false);
+    Child<QPushButton>(dialog, "btnOk")->click();
+  });
+  options->trigger();
+  EXPECT_FALSE(Child<QTabWidget>(*window, "pageMain")->isTabVisible(1));
+  EXPECT_NE(ReadAll(store.programDir + "/ostravel.ini").find("FuncLegacy=0\r\n"),
+            std::string::npos);
+}
+
+TEST_F(MainWindowTest, LinkSetupOpensTheEmulatorsDialogAndReportsItsFailure) {
+  auto window = Open();
+  host = RecordingHost();
+  const std::string settingsFile = store.programDir + "/" + kEmulatorSettingsFile;
+  QAction* setup = Child<QAction>(*window, "acLinkSetup");
+  for (bool saves : {false, true}) {
+    SCOPED_TRACE(saves ? "saved" : "cannot be saved");
+    fs::remove_all(settingsFile);
+    if (!saves) fs::create_directories(settingsFile);  // a folder in the way
+    OnNextModal([](QDialog& dialog) {
+      EXPECT_EQ(dialog.objectName().toStdString(), "frmEmulatorSetting");
+      Child<QSpinBox>(dialog, "edtPace")->setValue(7);
+      Child<QPushButton>(dialog, "btnOk")->click();
+    });
+    setup->trigger();
+    EXPECT_EQ(host.texts(HostMessage::Error),
+              saves ? Lines{} : Lines{"JVSetUIPropertiesエラー: -100"});
+    EXPECT_EQ(LoadEmulatorSettings(store.programDir).pace, saves ? 7 : 20);
+    host = RecordingHost();
+  }
+
+  bool aboutShown = false;
+  OnNextModal([&aboutShown](QDialog& dialog) { aboutShown = dialog.objectName() == "frmAbout"; });
+  Child<QAction>(*window, "acAbout")->trigger();
+  EXPECT_TRUE(aboutShown);
 }
 
 TEST_F(MainWindowTest, ClosingDuringARunCancelsItAndClosesWhenItHasEnded) {
@@ -296,7 +353,7 @@ TEST_F(MainWindowTest, ClosingDuringARunCancelsItAndClosesWhenItHasEnded) {
   host.answers = {Answer::Yes};  // more than 31 days ago
 
   bool closedDuringRun = true;
-  auto* progress = Find<QProgressBar>(*window, "progressDownload");
+  auto* progress = Child<QProgressBar>(*window, "progressDownload");
   QObject::connect(progress, &QProgressBar::valueChanged, [&](int) {
     if (closedDuringRun && window->isVisible()) closedDuringRun = window->close();
   });

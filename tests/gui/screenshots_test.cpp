@@ -56,6 +56,16 @@ TEST(ScreenshotsTest, RendersEveryWindowAndDialogToPng) {
       {"menu_4", 40, 40},
       {"dialog_set_teigi", 300, 300},
       {"dialog_schedule", 200, 80},
+      {"setting_1_tabKihon", 400, 400},
+      {"setting_2_tabFolder", 400, 400},
+      {"setting_2_tabFolderLegacy", 400, 400},
+      {"setting_3_tabSet", 400, 400},
+      {"setting_4_tabLegacy", 400, 400},
+      {"setting_5_tabCustom", 400, 400},
+      {"setting_6_tabAutoDate", 400, 400},
+      {"dialog_get_directory", 200, 200},
+      {"dialog_about", 100, 80},
+      {"dialog_emulator_setting", 200, 60},
       {"message_info", 200, 80},
   };
   Lines listed;

@@ -1,6 +1,6 @@
 #pragma once
 // The main window on a program folder and emulator store of the test's own, its messages and
-// questions answered by a RecordingHost, and helpers to find its controls and let it run.
+// questions answered by a RecordingHost, and helpers to let it run.
 
 #include "gui/message_prompter.h"
 #include "gui/tfrm_main.h"
@@ -39,12 +39,6 @@ class MainWindowTest : public ::testing::Test {
   // Shows the window and lets its first-shown work run.
   void ShowAndSettle(TfrmMain& window);
 
-  template <typename T>
-  static T* Find(const QObject& parent, const char* name) {
-    T* found = parent.findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  }
   static std::vector<std::string> LogLines(const TfrmMain& window);
 
   StoreFixture store;
