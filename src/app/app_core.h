@@ -29,6 +29,9 @@ class TSetDef;
 // The software id given to JV-Link: the provider's two codes, the program and its version.
 constexpr const char* kSoftwareId = "SA260401/SD260401/Ostravel/Ver.4.01";
 
+// The status bar's run panel while a run is on.
+constexpr const char* kRunningStatus = " ■■■ 処理中 ■■■";
+
 // The date range a menu action passes to its run ("yyyymmdd"); empty for the other kinds.
 struct RunDates {
   std::string from;

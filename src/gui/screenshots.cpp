@@ -12,6 +12,7 @@
 #include "gui/tfrm_setting.h"
 #include "jvlink/emulator_settings.h"
 #include "sets/schedule.h"
+#include "util/host.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,6 +58,20 @@ void TakeMainWindow(Shots& shots, TfrmMain& window) {
     window.ShowPage(static_cast<RunPage>(i));
     shots.Take(window, QString("main_%1_%2").arg(i + 1).arg(pages->widget(i)->objectName()));
   }
+  // A download under way, as the status bar and the log show it.
+  TAppCore& core = window.Core();
+  Host& host = window.WindowHost();
+  window.ShowPage(RunPage::Chikuseki);
+  core.AddLog("《 個別取得（蓄積系） 》", 0, 0);
+  core.AddLog("> ダウンロード", 1, 1);
+  core.AddLog("> 蓄積(RACE)", 0, 0);
+  host.setStatus(kRunningStatus);
+  host.setProgress(3, 8);
+  shots.Take(window, "main_8_downloading");
+  host.setProgress(0, 0);
+  host.setStatus("");
+  host.mainLog().clear();
+
   int index = 0;
   for (QAction* action : window.menuBar()->actions()) {
     QMenu* menu = action->menu();

@@ -50,6 +50,7 @@ TEST(ScreenshotsTest, RendersEveryWindowAndDialogToPng) {
       {"main_5_tabsChikuseki", 784, 541},
       {"main_6_tabsSokuho", 784, 541},
       {"main_7_tabsTimer", 784, 541},
+      {"main_8_downloading", 784, 541},
       {"menu_1", 40, 20},
       {"menu_2", 40, 60},
       {"menu_3", 40, 40},
