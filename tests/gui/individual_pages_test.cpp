@@ -2,10 +2,10 @@
 // the race-key panel, and runs from the start button against an emulator store.
 
 #include "app/app_core.h"
+#include "dialog_test_helpers.h"
 #include "gui/radio_group.h"
 #include "support/core_fixture.h"
 #include "util/file_io.h"
-#include "dialog_test_helpers.h"
 #include "window_fixture.h"
 
 #include <QComboBox>

@@ -3,6 +3,7 @@
 
 #include "app/app_core.h"
 #include "app/run_kinds.h"
+#include "dialog_test_helpers.h"
 #include "gui/memo_log_pane.h"
 #include "jvlink/emulator_settings.h"
 #include "sets/schedule.h"
@@ -10,10 +11,8 @@
 #include "util/date_text.h"
 #include "util/file_io.h"
 #include "util/local_time.h"
-#include "dialog_test_helpers.h"
 #include "window_fixture.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
