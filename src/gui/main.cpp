@@ -13,30 +13,32 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 
 namespace {
 
 constexpr int kExitUsage = 2;
-constexpr int kExitFailed = 9;
 
-MainWindowSetup Setup(const std::string& appDir, const WindowArguments& arguments) {
-  return {appDir, std::make_unique<JvLinkEmulator>(appDir, arguments.store), arguments.window};
+MainWindowSetup Setup(const std::string& appDir, const WindowArguments& arguments,
+                      std::vector<std::string> windowArgs) {
+  return {appDir, std::make_unique<JvLinkEmulator>(appDir, arguments.store),
+          std::move(windowArgs)};
 }
 
-// On the folder of --home, or on a fresh one so that nobody's settings change.
+// On the folder of --home, or on a fresh one so that nobody's settings change; nothing runs.
 int RenderScreenshots(const WindowArguments& arguments) {
   QTemporaryDir fresh;
   std::string appDir = arguments.home ? ResolveAppDir(arguments.home) : U(fresh.path());
   StderrPrompter prompter;
-  TfrmMain window(Setup(appDir, arguments), prompter);
+  TfrmMain window(Setup(appDir, arguments, {}), prompter);
   std::string error;
   std::vector<QString> files = SaveScreenshots(window, Q(*arguments.screenshots), error);
   window.close();
   if (!error.empty()) {
     std::cerr << error << '\n';
-    return kExitFailed;
+    return EXIT_FAILURE;
   }
   for (const QString& file : files) std::cout << U(file) << '\n';
   return 0;
@@ -64,7 +66,7 @@ int main(int argc, char** argv) {
 
   std::string appDir = ResolveAppDir(arguments.home);
   QtMessagePrompter prompter;
-  TfrmMain window(Setup(appDir, arguments), prompter);
+  TfrmMain window(Setup(appDir, arguments, arguments.window), prompter);
   window.show();
   return QApplication::exec();
 }
