@@ -47,7 +47,7 @@ TAppCore::TAppCore(Host& host, const std::string& appDir, std::unique_ptr<JvLink
 TAppCore::~TAppCore() = default;
 
 bool TAppCore::Start() {
-  bool settingsLoaded = LoadOrCreateSettings(config_);
+  settingsLoaded_ = LoadOrCreateSettings(config_);
   InstallDefaultSetDef(config_.AppDir, kSuppliedSetDefDefault);
   sets_ = std::make_unique<TSetDef>(host_, config_.AppDir);
   sets_->Load();
@@ -64,7 +64,7 @@ bool TAppCore::Start() {
   if (config_.OutDir[0].empty()) host_.warn(kNoOutDirAtStart);
   ApplySettings();
   Inputs.activePage = StartPage(config_);
-  return settingsLoaded;
+  return settingsLoaded_;
 }
 
 void TAppCore::ApplySettings() {
@@ -82,7 +82,9 @@ void TAppCore::ApplySettings() {
 bool TAppCore::Close() {
   session_.reset();
   bool setsSaved = !sets_ || sets_->Save();
-  return config_.SaveSettings() && setsSaved;
+  // A settings file that failed to load is not overwritten with the part of it that was read.
+  bool settingsSaved = !settingsLoaded_ || config_.SaveSettings();
+  return settingsSaved && setsSaved;
 }
 
 void TAppCore::FillRaceDayLists() {

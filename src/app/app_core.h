@@ -29,6 +29,9 @@ class TSetDef;
 // The software id given to JV-Link: the provider's two codes, the program and its version.
 constexpr const char* kSoftwareId = "SA260401/SD260401/Ostravel/Ver.4.01";
 
+// The status bar's run panel while a run is on.
+constexpr const char* kRunningStatus = " ■■■ 処理中 ■■■";
+
 // The date range a menu action passes to its run ("yyyymmdd"); empty for the other kinds.
 struct RunDates {
   std::string from;
@@ -62,8 +65,8 @@ class TAppCore {
   // The settings' effect on the page inputs and the representative folder's listing; again
   // after the options dialog.
   void ApplySettings();
-  // Closing: releases JV-Link, then saves the set definitions and the settings. The last call on
-  // the core; false when saving failed (reported).
+  // Closing: releases JV-Link, then saves the set definitions and the settings (unless Start
+  // could not load them). The last call on the core; false when saving failed (reported).
   bool Close();
 
   // Later subsystems add the work of their kind here; a kind without work is refused.
@@ -156,4 +159,5 @@ class TAppCore {
   std::string linkStatus_;
   std::vector<std::string> outDirFiles_;
   bool running_ = false;
+  bool settingsLoaded_ = false;
 };

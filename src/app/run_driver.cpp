@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr const char* kRunningStatus = " ■■■ 処理中 ■■■";
 constexpr const char* kDashes = "------------------------------";
 
 // The work of the active page; 0 for the timer page, which has none.

@@ -3,7 +3,7 @@
 
 #include "app/individual_acquisition.h"
 #include "cli/cli_core.h"
-#include "cli/command_options.h"
+#include "util/command_options.h"
 #include "util/host.h"
 #include "util/integer_text.h"
 #include "util/result_codes.h"

@@ -3,7 +3,7 @@
 // the race days with their courses, as the window's race-day lists offer them.
 
 #include "cli/cli_core.h"
-#include "cli/command_options.h"
+#include "util/command_options.h"
 #include "config/app_dir.h"
 #include "config/tconfig.h"
 #include "custom/code_tables.h"

@@ -2,7 +2,7 @@
 
 #include "cli/cli_host.h"
 #include "cli/command.h"
-#include "cli/command_options.h"
+#include "util/command_options.h"
 
 #include <iostream>
 #include <string>

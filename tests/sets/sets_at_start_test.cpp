@@ -1,4 +1,4 @@
-// What start-up and closing do with the set definitions and the schedule.
+// What start-up and closing do with the settings, the set definitions and the schedule.
 
 #include "app/app_core.h"
 #include "sets/schedule.h"
@@ -9,6 +9,8 @@
 #include "util/local_time.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -56,6 +58,21 @@ TEST(SetsAtStartTest, DefaultSetsNoticeRaceDayListsAndSavingOnClose) {
   EXPECT_EQ(core.Inputs.rtd.selectedRaceDay, 0);
   EXPECT_EQ(events.raceDayListChanges, 1);
   EXPECT_TRUE(core.Schedule().HasJo(6));
+}
+
+TEST(SetsAtStartTest, SettingsThatFailedToLoadAreNotOverwrittenOnClose) {
+  StoreFixture store;
+  RecordingHost host;
+  const std::string ini = store.programDir + "/ostravel.ini";
+  const std::string broken = "[FTP]\r\nFtpURL=ok\r\n[LEGACY]\r\nLegDenmaType=\xFF\r\n";
+  WriteAll(ini, broken);
+  TAppCore core(host, store.programDir, store.Emulator());
+  EXPECT_FALSE(core.Start());
+  EXPECT_EQ(host.texts(HostMessage::Error).size(), 1u);
+  EXPECT_TRUE(core.Close());
+  EXPECT_EQ(ReadAll(ini), broken);
+  EXPECT_TRUE(std::filesystem::exists(store.programDir + "/" + kSetDefFileName))
+      << "the set definitions are still saved";
 }
 
 }  // namespace

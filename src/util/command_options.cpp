@@ -1,4 +1,4 @@
-#include "cli/command_options.h"
+#include "util/command_options.h"
 
 bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& option,
                std::optional<std::string>& value) {
