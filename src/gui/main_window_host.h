@@ -24,6 +24,7 @@ class TMainWindowHost : public Host {
   Answer ask(const std::string& text, bool withCancel) override {
     return prompter_.ask(text, withCancel);
   }
+  bool confirm(const std::string& text) override { return prompter_.confirm(text); }
 
   void setBusy(bool busy) override;
   void setStatus(const std::string& text) override;

@@ -49,6 +49,12 @@ Answer QtMessagePrompter::ask(const std::string& text, bool withCancel) {
   return button == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
+bool QtMessagePrompter::confirm(const std::string& text) {
+  auto box = NewMessageBox(MessageKind::Info, text, QApplication::activeWindow());
+  box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+  return box->exec() == QMessageBox::Ok;
+}
+
 void StderrPrompter::show(MessageKind, const std::string& text) { std::cerr << text << '\n'; }
 
 Answer StderrPrompter::ask(const std::string& text, bool) {

@@ -18,6 +18,8 @@ class MessagePrompter {
   virtual void show(MessageKind kind, const std::string& text) = 0;
   // A confirmation with Yes and No, or Yes, No and Cancel.
   virtual Answer ask(const std::string& text, bool withCancel) = 0;
+  // An information box with OK and Cancel; true for OK.
+  virtual bool confirm(const std::string& text) { return ask(text, false) == Answer::Yes; }
 };
 
 // Modal message boxes over the active window.
@@ -25,6 +27,7 @@ class QtMessagePrompter : public MessagePrompter {
  public:
   void show(MessageKind kind, const std::string& text) override;
   Answer ask(const std::string& text, bool withCancel) override;
+  bool confirm(const std::string& text) override;
 };
 
 // Messages on stderr and every question answered No: for rendering the windows unattended.

@@ -231,7 +231,7 @@ void TfrmSetting::btnKijunDateApplyClick() {
     edtKijunDate->setFocus();
     return;
   }
-  if (host_.ask("切替基準日を強制変更します") != Answer::Yes) return;
+  if (!host_.confirm("切替基準日を強制変更します")) return;
   schedule_.KijunDate = date;
   if (schedule_.Load() != kResultOk) return;
   host_.info(kChanged);

@@ -28,6 +28,8 @@ class Host {
   virtual void error(const std::string& text) = 0;  // error box, OK button
   // Confirmation with Yes and No, or Yes, No and Cancel.
   virtual Answer ask(const std::string& text, bool withCancel = false) = 0;
+  // An information box with OK and Cancel; true for OK. Hosts without such a box ask Yes/No.
+  virtual bool confirm(const std::string& text) { return ask(text) == Answer::Yes; }
 
   virtual void setBusy(bool busy) = 0;                  // hourglass cursor
   virtual void setStatus(const std::string& text) = 0;  // the status bar's run panel
