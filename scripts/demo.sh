@@ -24,7 +24,7 @@ rm -rf "$demo/store" "$demo/output" "$demo/home"
 switch_date=$(sed -n 's/^切替基準日: //p' "$demo/schedule.txt")
 first_day=$(sed -n 's/^1: \([0-9]*\)年 \([0-9]*\)月 \([0-9]*\)日.*/20\1\2\3/p' "$demo/schedule.txt")
 if [ -n "$first_day" ]; then
-  "${cli[@]}" individual-realtime --spec 0B12 --date "$first_day"
+  "${cli[@]}" individual-realtime --dataspec 0B12 --date "$first_day"
 fi
 
 echo

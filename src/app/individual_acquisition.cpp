@@ -109,8 +109,8 @@ void FillCommonRequest(TAppCore& core, const std::string& dataSpec, const std::s
 
 bool OptionAllowed(const std::string& dataSpec, int option) {
   auto isOneOf = [&dataSpec](std::initializer_list<std::string_view> specs) {
-    for (std::string_view spec : specs) {
-      if (spec == dataSpec) return true;
+    for (std::string_view kind : specs) {
+      if (kind == dataSpec) return true;
     }
     return false;
   };

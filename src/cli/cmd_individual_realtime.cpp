@@ -11,7 +11,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: individual-realtime --spec CODE --date yyyymmdd [--course NN --race NN]";
+    "usage: individual-realtime --dataspec CODE --date yyyymmdd [--course NN --race NN]";
 
 // 1 to `last` as written, or nullopt.
 std::optional<int> NumberUpTo(const std::string& text, int last) {
@@ -22,14 +22,14 @@ std::optional<int> NumberUpTo(const std::string& text, int last) {
 
 int RunIndividualRealtimeCommand(CliContext& context, const std::vector<std::string>& args) {
   std::map<std::string, std::string> values;
-  if (!ParseCommandOptions(args, {"--spec", "--date", "--course", "--race"}, values) ||
-      !values.count("--spec") || !values.count("--date")) {
+  if (!ParseCommandOptions(args, {"--dataspec", "--date", "--course", "--race"}, values) ||
+      !values.count("--dataspec") || !values.count("--date")) {
     context.host.warn(kUsage);
     return kExitRefused;
   }
-  int spec = DataSpecIndex(kIndividualRealtimeKinds, values["--spec"]);
-  if (spec < 0) {
-    context.host.warn("not a real-time data kind of this page: " + values["--spec"]);
+  int kindIndex = DataSpecIndex(kIndividualRealtimeKinds, values["--dataspec"]);
+  if (kindIndex < 0) {
+    context.host.warn("not a real-time data kind of this page: " + values["--dataspec"]);
     return kExitRefused;
   }
   const std::string& date = values["--date"];
@@ -40,16 +40,16 @@ int RunIndividualRealtimeCommand(CliContext& context, const std::vector<std::str
   bool raceGiven = values.count("--course") || values.count("--race");
   std::optional<int> course;
   std::optional<int> race;
-  if (IsDayLevelRealtimeKind(spec)) {
+  if (IsDayLevelRealtimeKind(kindIndex)) {
     if (raceGiven) {
-      context.host.warn(values["--spec"] + " is fetched by date alone: no --course or --race");
+      context.host.warn(values["--dataspec"] + " is fetched by date alone: no --course or --race");
       return kExitRefused;
     }
   } else {
     course = NumberUpTo(values["--course"], static_cast<int>(kIndividualCourses.size()));
     race = NumberUpTo(values["--race"], kIndividualRaces);
     if (!course || !race) {
-      context.host.warn(values["--spec"] + " needs --course 01-10 and --race 01-12");
+      context.host.warn(values["--dataspec"] + " needs --course 01-10 and --race 01-12");
       return kExitRefused;
     }
   }
@@ -57,7 +57,7 @@ int RunIndividualRealtimeCommand(CliContext& context, const std::vector<std::str
   std::unique_ptr<TAppCore> core = StartCliCore(context);
   if (!core) return kResultFailed;
   RealtimePageInput& page = core->Inputs.realtime;
-  page.dataSpecIndex = spec;
+  page.dataSpecIndex = kindIndex;
   page.year = date.substr(0, 4);
   page.month = date.substr(4, 2);
   page.day = date.substr(6, 2);
@@ -69,6 +69,6 @@ int RunIndividualRealtimeCommand(CliContext& context, const std::vector<std::str
 }  // namespace
 
 REGISTER_CLI_COMMAND(individual_realtime, "individual-realtime",
-                     "--spec CODE --date yyyymmdd [--course NN --race NN]",
+                     "--dataspec CODE --date yyyymmdd [--course NN --race NN]",
                      "fetch one real-time data kind for a day or a race (output slot 19)",
                      RunIndividualRealtimeCommand);

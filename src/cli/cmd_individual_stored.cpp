@@ -13,7 +13,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: individual-stored --spec CODE --from yyyymmddhhnnss --option N";
+    "usage: individual-stored --dataspec CODE --from yyyymmddhhnnss --option N";
 
 bool AllDigits(const std::string& text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -21,15 +21,15 @@ bool AllDigits(const std::string& text) {
 
 int RunIndividualStoredCommand(CliContext& context, const std::vector<std::string>& args) {
   std::map<std::string, std::string> values;
-  if (!ParseCommandOptions(args, {"--spec", "--from", "--option"}, values) || values.size() != 3) {
+  if (!ParseCommandOptions(args, {"--dataspec", "--from", "--option"}, values) || values.size() != 3) {
     context.host.warn(kUsage);
     return kExitRefused;
   }
-  int spec = DataSpecIndex(kIndividualStoredKinds, values["--spec"]);
+  int kindIndex = DataSpecIndex(kIndividualStoredKinds, values["--dataspec"]);
   const std::string& from = values["--from"];
   std::optional<int> option = ParseInteger(values["--option"]);
-  if (spec < 0) {
-    context.host.warn("not a stored data kind: " + values["--spec"] + " (TOKU, RACE, … MING)");
+  if (kindIndex < 0) {
+    context.host.warn("not a stored data kind: " + values["--dataspec"] + " (TOKU, RACE, … MING)");
     return kExitRefused;
   }
   if (from.size() != 14 || !AllDigits(from)) {
@@ -44,7 +44,7 @@ int RunIndividualStoredCommand(CliContext& context, const std::vector<std::strin
   std::unique_ptr<TAppCore> core = StartCliCore(context);
   if (!core) return kResultFailed;
   StoredPageInput& page = core->Inputs.stored;
-  page.dataSpecIndex = spec;
+  page.dataSpecIndex = kindIndex;
   page.year = from.substr(0, 4);
   page.month = from.substr(4, 2);
   page.day = from.substr(6, 2);
@@ -58,6 +58,6 @@ int RunIndividualStoredCommand(CliContext& context, const std::vector<std::strin
 }  // namespace
 
 REGISTER_CLI_COMMAND(individual_stored, "individual-stored",
-                     "--spec CODE --from yyyymmddhhnnss --option N",
+                     "--dataspec CODE --from yyyymmddhhnnss --option N",
                      "fetch one stored data kind from a time with option 1-4 (output slot 18)",
                      RunIndividualStoredCommand);

@@ -38,9 +38,9 @@ std::string OptionName(int option) {
   return text;
 }
 
-std::string RecordList(const _BankSpec& spec) {
+std::string RecordList(const _BankSpec& bankSpec) {
   std::string list;
-  for (const std::string& slot : spec.RecSpec) {
+  for (const std::string& slot : bankSpec.RecSpec) {
     if (slot.empty()) continue;
     if (!list.empty()) list += ",";
     list += slot;
@@ -163,10 +163,10 @@ void TfrmSetTeigi::BuildForm() {
 }
 
 void TfrmSetTeigi::ShowRow(int dataKind) {
-  const _BankSpec& spec = bank_.Specs[static_cast<std::size_t>(dataKind - 1)];
+  const _BankSpec& bankSpec = bank_.Specs[static_cast<std::size_t>(dataKind - 1)];
   const std::string texts[kColumns] = {std::to_string(dataKind), Label(dataKind, 1),
-                                       Label(dataKind, 2), spec.Taisho ? "○" : "",
-                                       OptionName(spec.Option), RecordList(spec)};
+                                       Label(dataKind, 2), bankSpec.Taisho ? "○" : "",
+                                       OptionName(bankSpec.Option), RecordList(bankSpec)};
   for (int c = 0; c < kColumns; ++c) {
     auto* item = new QTableWidgetItem(Q(texts[c]));
     bool left = c == kColName || c == kColRecords;
@@ -179,9 +179,9 @@ void TfrmSetTeigi::gridSpecClick(int dataKind) {
   if (dataKind < 1 || dataKind > kSetDataKinds) return;
   dataKind_ = dataKind;
   if (gridSpec->currentRow() != dataKind - 1) gridSpec->selectRow(dataKind - 1);
-  const _BankSpec& spec = bank_.Specs[static_cast<std::size_t>(dataKind - 1)];
-  checkTaisho->setChecked(spec.Taisho);
-  ApplyOptionRule(dataKind, spec.Option);
+  const _BankSpec& bankSpec = bank_.Specs[static_cast<std::size_t>(dataKind - 1)];
+  checkTaisho->setChecked(bankSpec.Taisho);
+  ApplyOptionRule(dataKind, bankSpec.Option);
 
   const std::vector<RecordSlot>& recordSlots = RecordSlotsOf(dataKind);
   for (std::size_t i = 0; i < checkRecSpec.size(); ++i) {
@@ -190,7 +190,7 @@ void TfrmSetTeigi::gridSpecClick(int dataKind) {
     checkRecSpec[i]->setText(used ? Q(std::string(recordSlots[i].id) + " : " +
                                       std::string(recordSlots[i].label))
                                   : QString());
-    checkRecSpec[i]->setChecked(!spec.RecSpec[i].empty());
+    checkRecSpec[i]->setChecked(!bankSpec.RecSpec[i].empty());
   }
 }
 
@@ -215,15 +215,15 @@ void TfrmSetTeigi::btnKakuteiClick() {
     host_.warn("取得対象となるレコード種別が1つも選択されていません");
     return;
   }
-  _BankSpec& spec = bank_.Specs[static_cast<std::size_t>(dataKind_ - 1)];
-  spec.Taisho = checkTaisho->isChecked();
+  _BankSpec& bankSpec = bank_.Specs[static_cast<std::size_t>(dataKind_ - 1)];
+  bankSpec.Taisho = checkTaisho->isChecked();
   if (optionButtons->checkedId() >= 0) {
-    spec.Option = static_cast<std::uint8_t>(optionButtons->checkedId() + 1);
+    bankSpec.Option = static_cast<std::uint8_t>(optionButtons->checkedId() + 1);
   }
   const std::vector<RecordSlot>& recordSlots = RecordSlotsOf(dataKind_);
   for (std::size_t i = 0; i < checkRecSpec.size(); ++i) {
     bool kept = i < recordSlots.size() && checkRecSpec[i]->isChecked();
-    spec.RecSpec[i] = kept ? std::string(recordSlots[i].id) : std::string();
+    bankSpec.RecSpec[i] = kept ? std::string(recordSlots[i].id) : std::string();
   }
   ShowRow(dataKind_);
 }

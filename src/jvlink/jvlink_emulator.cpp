@@ -99,8 +99,8 @@ int JvLinkEmulator::JVOpen(const std::string& dataSpec, const std::string& fromT
   readCount = downloadCount = 0;
   lastFileTimeStamp.clear();
   if (int refused = CheckCanOpen(); refused != kJvOk) return refused;
-  const JvDataSpec* spec = FindJvDataSpec(dataSpec);
-  if (spec == nullptr || spec->realtime) return kJvBadDataSpec;
+  const JvDataSpec* kind = FindJvDataSpec(dataSpec);
+  if (kind == nullptr || kind->realtime) return kJvBadDataSpec;
   if (!IsDigits(fromTime, 14)) return kJvBadFromTime;
   if (option < 1 || option > 4) return kJvBadOption;
   if (OptionRefused(dataSpec, option)) return kJvBadDataSpecOption;
@@ -141,9 +141,9 @@ int JvLinkEmulator::JVStatus() {
 
 int JvLinkEmulator::JVRTOpen(const std::string& dataSpec, const std::string& key) {
   if (int refused = CheckCanOpen(); refused != kJvOk) return refused;
-  const JvDataSpec* spec = FindJvDataSpec(dataSpec);
-  if (spec == nullptr || !spec->realtime) return kJvBadDataSpec;
-  if (!IsDigits(key, spec->keyLevel == "race" ? 12 : 8)) return kJvBadKey;
+  const JvDataSpec* kind = FindJvDataSpec(dataSpec);
+  if (kind == nullptr || !kind->realtime) return kJvBadDataSpec;
+  if (!IsDigits(key, kind->keyLevel == "race" ? 12 : 8)) return kJvBadKey;
   if (!IsFolder(settings_.storeDir)) return kJvBadSettings;
   if (store_.rtOpenResult && *store_.rtOpenResult != kJvOk) return *store_.rtOpenResult;
   std::optional<StoreFile> answer = FindRealtimeAnswer(settings_.storeDir, dataSpec, key);

@@ -8,13 +8,13 @@
 namespace {
 
 // A fresh request for entry k of the set; Key belongs to real-time requests and is left alone.
-void FillSetRequest(JVLINK_PARA& request, const _BankSpec& spec, int dataKind,
+void FillSetRequest(JVLINK_PARA& request, const _BankSpec& bankSpec, int dataKind,
                     const TConfig& config) {
-  request.DataSpec = spec.DataSpec;
+  request.DataSpec = bankSpec.DataSpec;
   request.FromTime = config.FromTime[static_cast<std::size_t>(dataKind)];
-  request.Option = spec.Option;
+  request.Option = bankSpec.Option;
   request.UseRecFilter = true;
-  request.RecSpec = spec.RecSpec;
+  request.RecSpec = bankSpec.RecSpec;
   request.DateFrom = "00000000";
   request.DateTo = "99999999";
   request.StopAfterDateTo = config.IgnoreShuseiData;
@@ -46,9 +46,9 @@ int RunSet(TAppCore& core, int setNumber) {
       break;
     }
     // A fresh copy each time: the set may have been edited while the run let events through.
-    _BankSpec spec = core.Sets().GetBank(setNumber - 1).Specs[static_cast<std::size_t>(k - 1)];
-    if (!spec.Taisho) continue;
-    FillSetRequest(core.Request, spec, k, config);
+    _BankSpec bankSpec = core.Sets().GetBank(setNumber - 1).Specs[static_cast<std::size_t>(k - 1)];
+    if (!bankSpec.Taisho) continue;
+    FillSetRequest(core.Request, bankSpec, k, config);
     result = core.RunStoredRequest();
     if (result == kResultOk) {
       config.FromTime[static_cast<std::size_t>(k)] = core.Session().LastFileTimeStamp();

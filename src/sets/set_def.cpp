@@ -57,10 +57,10 @@ std::optional<SetDefLine> ParseSetDefValue(std::string_view value) {
   return line;
 }
 
-std::string SetDefText(int dataKind, const _BankSpec& spec) {
-  std::string text = "SetDef=" + std::to_string(dataKind) + "," + spec.DataSpec + "," +
-                     (spec.Taisho ? "1" : "0") + "," + std::to_string(spec.Option) + ",";
-  for (const std::string& slot : spec.RecSpec) text += slot + ",";
+std::string SetDefText(int dataKind, const _BankSpec& bankSpec) {
+  std::string text = "SetDef=" + std::to_string(dataKind) + "," + bankSpec.DataSpec + "," +
+                     (bankSpec.Taisho ? "1" : "0") + "," + std::to_string(bankSpec.Option) + ",";
+  for (const std::string& slot : bankSpec.RecSpec) text += slot + ",";
   return text + "/";
 }
 
@@ -110,10 +110,10 @@ bool TSetDef::ApplyLine(std::string_view key, std::string_view value, int& curre
   }
   std::optional<SetDefLine> parsed = ParseSetDefValue(value);
   if (!parsed) return false;
-  _BankSpec& spec = bank.Specs[static_cast<std::size_t>(parsed->dataKind - 1)];
-  spec.Taisho = parsed->taisho;
-  spec.Option = parsed->option;
-  spec.RecSpec = parsed->slots;
+  _BankSpec& bankSpec = bank.Specs[static_cast<std::size_t>(parsed->dataKind - 1)];
+  bankSpec.Taisho = parsed->taisho;
+  bankSpec.Option = parsed->option;
+  bankSpec.RecSpec = parsed->slots;
   return true;
 }
 

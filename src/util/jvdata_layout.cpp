@@ -126,8 +126,8 @@ const std::vector<JvDataSpec>& JvDataSpecs() {
 }
 
 const JvDataSpec* FindJvDataSpec(std::string_view code) {
-  for (const JvDataSpec& spec : JvDataSpecs()) {
-    if (spec.code == code) return &spec;
+  for (const JvDataSpec& kind : JvDataSpecs()) {
+    if (kind.code == code) return &kind;
   }
   return nullptr;
 }

@@ -145,7 +145,7 @@ TEST_F(IndividualTest, DataSpecAndOptionMustGoTogether) {
   EXPECT_TRUE(RunStored("RACE", 2, today[0], today[1], today[2]).Succeeded());
 
   struct Case {
-    const char* spec;
+    const char* kind;
     int option;
     bool allowed;
   } cases[] = {
@@ -154,7 +154,7 @@ TEST_F(IndividualTest, DataSpecAndOptionMustGoTogether) {
       {"TOKU", 3, false}, {"RCVN", 4, false}, {"MING", 4, true},  {"RACE", 5, false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(OptionAllowed(c.spec, c.option), c.allowed) << c.spec << " " << c.option;
+    EXPECT_EQ(OptionAllowed(c.kind, c.option), c.allowed) << c.kind << " " << c.option;
   }
 }
 

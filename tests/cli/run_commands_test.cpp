@@ -55,14 +55,14 @@ TEST_F(RunCommandsTest, IndividualStoredLogsToStdoutAndWritesTheFiles) {
   store.AddStored("RACE", "RARA", "20230105", "20230106120000", {ra});
 
   // Without --yes and without a terminal the folder question is answered No.
-  CliRun declined = run({"individual-stored", "--spec", "RACE", "--from", "20230101000000",
+  CliRun declined = run({"individual-stored", "--dataspec", "RACE", "--from", "20230101000000",
                          "--option", "1"});
   EXPECT_EQ(declined.status, 9);
   EXPECT_TRUE(Has(declined.err, "新しく作成しますか？"));
   EXPECT_TRUE(Has(declined.out, "*** 正常に取得できませんでした\n"));
   EXPECT_FALSE(fs::exists(output()));
 
-  CliRun fetched = run({"--yes", "individual-stored", "--spec", "RACE", "--from",
+  CliRun fetched = run({"--yes", "individual-stored", "--dataspec", "RACE", "--from",
                         "20230101000000", "--option=1"});
   ASSERT_EQ(fetched.status, 0) << fetched.err;
   EXPECT_TRUE(Has(fetched.out, "《 個別取得（蓄積系） 》\n\n> ダウンロード\n\n> 蓄積(RACE) …… OK\n\n"
@@ -75,29 +75,29 @@ TEST_F(RunCommandsTest, IndividualRealtimeForARaceAndForADay) {
   const std::string o1 = Record("O1", "20230105", "o1");
   store.AddRealtime("0B30", "202301050511", {o1});
 
-  CliRun race = run({"--yes", "individual-realtime", "--spec", "0B30", "--date", "20230105",
+  CliRun race = run({"--yes", "individual-realtime", "--dataspec", "0B30", "--date", "20230105",
                      "--course", "05", "--race", "11"});
   ASSERT_EQ(race.status, 0) << race.err;
   EXPECT_TRUE(Has(race.out, "> 速報オッズ（全賭式）(0B30)\n> 202301050511 …… OK\n"));
   EXPECT_EQ(ReadAll(output("S_0B30_O1_202301050511.txt")), o1);
 
-  CliRun day = run({"--yes", "individual-realtime", "--spec", "0B12", "--date", "20230105"});
+  CliRun day = run({"--yes", "individual-realtime", "--dataspec", "0B12", "--date", "20230105"});
   EXPECT_EQ(day.status, 6);
   EXPECT_TRUE(Has(day.out, "> 20230105 …… 該当データなし\n"));
 }
 
 TEST_F(RunCommandsTest, BadArgumentsAreRefusedBeforeAnyRun) {
   const std::vector<std::vector<std::string>> cases = {
-      {"individual-stored", "--spec", "RACE", "--from", "20230101000000"},
-      {"individual-stored", "--spec", "XXXX", "--from", "20230101000000", "--option", "1"},
-      {"individual-stored", "--spec", "RACE", "--from", "202301010000", "--option", "1"},
-      {"individual-stored", "--spec", "RACE", "--from", "20230101000000", "--option", "5"},
-      {"individual-stored", "--spec", "RACE", "--from", "20230101000000", "--option", "1", "x"},
-      {"individual-realtime", "--spec", "0B30", "--date", "20230105"},
-      {"individual-realtime", "--spec", "0B30", "--date", "20230105", "--course", "11",
+      {"individual-stored", "--dataspec", "RACE", "--from", "20230101000000"},
+      {"individual-stored", "--dataspec", "XXXX", "--from", "20230101000000", "--option", "1"},
+      {"individual-stored", "--dataspec", "RACE", "--from", "202301010000", "--option", "1"},
+      {"individual-stored", "--dataspec", "RACE", "--from", "20230101000000", "--option", "5"},
+      {"individual-stored", "--dataspec", "RACE", "--from", "20230101000000", "--option", "1", "x"},
+      {"individual-realtime", "--dataspec", "0B30", "--date", "20230105"},
+      {"individual-realtime", "--dataspec", "0B30", "--date", "20230105", "--course", "11",
        "--race", "1"},
-      {"individual-realtime", "--spec", "0B12", "--date", "20230105", "--race", "1"},
-      {"individual-realtime", "--spec", "0B12", "--date", "2023015"},
+      {"individual-realtime", "--dataspec", "0B12", "--date", "20230105", "--race", "1"},
+      {"individual-realtime", "--dataspec", "0B12", "--date", "2023015"},
       {"clear-output", "now"},
   };
   for (const auto& args : cases) {
@@ -110,7 +110,7 @@ TEST_F(RunCommandsTest, BadArgumentsAreRefusedBeforeAnyRun) {
 }
 
 TEST_F(RunCommandsTest, ARefusedCombinationFailsTheRun) {
-  CliRun refused = run({"--yes", "individual-stored", "--spec", "DIFN", "--from",
+  CliRun refused = run({"--yes", "individual-stored", "--dataspec", "DIFN", "--from",
                         "20991231000000", "--option", "2"});
   EXPECT_EQ(refused.status, 9);
   EXPECT_TRUE(Has(refused.err, "データ種別「DIFN」にオプション「2」は指定できません"));

@@ -17,9 +17,9 @@ struct Opened {
   std::string lastFileTimeStamp;
 };
 
-Opened Open(JvLink& link, const std::string& spec, const std::string& from, int option) {
+Opened Open(JvLink& link, const std::string& kind, const std::string& from, int option) {
   Opened o;
-  o.result = link.JVOpen(spec, from, option, o.readCount, o.downloadCount, o.lastFileTimeStamp);
+  o.result = link.JVOpen(kind, from, option, o.readCount, o.downloadCount, o.lastFileTimeStamp);
   return o;
 }
 
@@ -103,7 +103,7 @@ TEST_F(EmulatorTest, RefusesWhatJvLinkRefuses) {
   EXPECT_EQ(fresh->JVInit("\xFF"), kJvSidInvalid);
 
   struct Case {
-    const char* spec;
+    const char* kind;
     const char* from;
     int option;
     int expected;
@@ -121,11 +121,11 @@ TEST_F(EmulatorTest, RefusesWhatJvLinkRefuses) {
   };
   auto link = Initialised();
   for (const Case& k : cases) {
-    EXPECT_EQ(Open(*link, k.spec, k.from, k.option).result, k.expected)
-        << k.spec << " " << k.from << " " << k.option;
+    EXPECT_EQ(Open(*link, k.kind, k.from, k.option).result, k.expected)
+        << k.kind << " " << k.from << " " << k.option;
   }
   struct RtCase {
-    const char* spec;
+    const char* kind;
     const char* key;
     int expected;
   };
@@ -134,7 +134,7 @@ TEST_F(EmulatorTest, RefusesWhatJvLinkRefuses) {
                           RtCase{"0B30", "20230105", kJvBadKey},
                           RtCase{"0B30", "2023010505xx", kJvBadKey},
                           RtCase{"0B30", "202301050511", kJvNoData}}) {
-    EXPECT_EQ(link->JVRTOpen(k.spec, k.key), k.expected) << k.spec << " " << k.key;
+    EXPECT_EQ(link->JVRTOpen(k.kind, k.key), k.expected) << k.kind << " " << k.key;
   }
 
   std::string record, file;

@@ -327,13 +327,13 @@ class ActAfterRecords : public JvLink {
       : link_(std::move(link)), left_(records), action_(std::move(action)) {}
   int JVInit(const std::string& sid) override { return link_->JVInit(sid); }
   int JVSetUIProperties() override { return link_->JVSetUIProperties(); }
-  int JVOpen(const std::string& spec, const std::string& from, int option, int& reads,
+  int JVOpen(const std::string& kind, const std::string& from, int option, int& reads,
              int& downloads, std::string& stamp) override {
-    return link_->JVOpen(spec, from, option, reads, downloads, stamp);
+    return link_->JVOpen(kind, from, option, reads, downloads, stamp);
   }
   int JVStatus() override { return link_->JVStatus(); }
-  int JVRTOpen(const std::string& spec, const std::string& key) override {
-    return link_->JVRTOpen(spec, key);
+  int JVRTOpen(const std::string& kind, const std::string& key) override {
+    return link_->JVRTOpen(kind, key);
   }
   int JVRead(std::string& record, int& size, std::string& fileName) override {
     int n = link_->JVRead(record, size, fileName);

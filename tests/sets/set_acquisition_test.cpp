@@ -32,9 +32,9 @@ class SetAcquisitionTest : public CoreTest {
   void DefineSet(const std::vector<std::pair<int, Lines>>& targets) {
     _Bank bank = EmptyBank();
     for (const auto& [kind, ids] : targets) {
-      _BankSpec& spec = bank.Specs[static_cast<std::size_t>(kind - 1)];
-      spec.Taisho = true;
-      std::copy(ids.begin(), ids.end(), spec.RecSpec.begin());
+      _BankSpec& bankSpec = bank.Specs[static_cast<std::size_t>(kind - 1)];
+      bankSpec.Taisho = true;
+      std::copy(ids.begin(), ids.end(), bankSpec.RecSpec.begin());
     }
     core.Sets().SetBank(0, bank);
   }

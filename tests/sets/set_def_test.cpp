@@ -164,10 +164,10 @@ TEST_F(SetDefTest, MissingFileLeavesEveryEntryOffWithOption1) {
     _Bank bank = sets.GetBank(index);
     EXPECT_EQ(bank.SetTitle, "");
     EXPECT_EQ(bank.Specs[5].DataSpec, "YSCH");
-    for (const _BankSpec& spec : bank.Specs) {
-      EXPECT_FALSE(spec.Taisho);
-      EXPECT_EQ(spec.Option, 1);
-      EXPECT_EQ(spec.RecSpec, Slots({}));
+    for (const _BankSpec& bankSpec : bank.Specs) {
+      EXPECT_FALSE(bankSpec.Taisho);
+      EXPECT_EQ(bankSpec.Option, 1);
+      EXPECT_EQ(bankSpec.RecSpec, Slots({}));
     }
   }
   EXPECT_THROW(sets.GetBank(13), std::out_of_range);

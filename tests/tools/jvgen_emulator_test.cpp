@@ -74,48 +74,48 @@ class GeneratedStoreThroughEmulator : public testing::Test {
 TempDir* GeneratedStoreThroughEmulator::root_ = nullptr;
 
 TEST_F(GeneratedStoreThroughEmulator, EveryStoredKindDeliversItsRecords) {
-  for (const JvDataSpec& spec : JvDataSpecs()) {
-    if (spec.realtime) continue;
+  for (const JvDataSpec& kind : JvDataSpecs()) {
+    if (kind.realtime) continue;
     JVLINK_PARA request;
-    request.DataSpec = spec.code;
+    request.DataSpec = kind.code;
     request.FromTime = "20000101000000";
     // The supplementary kinds come only with this week's data; the others from setup.
-    request.Option = spec.code == "TCVN" || spec.code == "RCVN" ? 2 : 4;
-    if (spec.code == "TOKU") request.Option = 1;
+    request.Option = kind.code == "TCVN" || kind.code == "RCVN" ? 2 : 4;
+    if (kind.code == "TOKU") request.Option = 1;
     int result = -1;
     std::map<std::string, int> types = Fetch(request, false, result);
-    EXPECT_EQ(result, kRequestDone) << spec.code;
-    EXPECT_FALSE(types.empty()) << spec.code << " delivered nothing";
-    std::set<std::string> allowed(spec.recordTypes.begin(), spec.recordTypes.end());
+    EXPECT_EQ(result, kRequestDone) << kind.code;
+    EXPECT_FALSE(types.empty()) << kind.code << " delivered nothing";
+    std::set<std::string> allowed(kind.recordTypes.begin(), kind.recordTypes.end());
     for (const auto& [type, count] : types) {
-      EXPECT_TRUE(allowed.count(type)) << spec.code << " delivered " << type;
+      EXPECT_TRUE(allowed.count(type)) << kind.code << " delivered " << type;
     }
   }
 }
 
 TEST_F(GeneratedStoreThroughEmulator, EveryRealtimeKindAnswersForTheRaceDay) {
-  for (const JvDataSpec& spec : JvDataSpecs()) {
-    if (!spec.realtime) continue;
+  for (const JvDataSpec& kind : JvDataSpecs()) {
+    if (!kind.realtime) continue;
     JVLINK_PARA request;
-    request.DataSpec = spec.code;
+    request.DataSpec = kind.code;
     // Race-level kinds are asked for race 11 of the first course of the day.
-    request.Key = spec.code == "0B51" ? kWin5Day : kRaceDay;
-    if (spec.keyLevel == "race") {
+    request.Key = kind.code == "0B51" ? kWin5Day : kRaceDay;
+    if (kind.keyLevel == "race") {
       std::string first;
-      for (const auto& entry : fs::directory_iterator(root_->file("store/realtime/" + spec.code))) {
+      for (const auto& entry : fs::directory_iterator(root_->file("store/realtime/" + kind.code))) {
         std::string key = entry.path().stem().string();
         if (key.rfind(kRaceDay, 0) == 0 && (first.empty() || key < first)) first = key;
       }
-      ASSERT_FALSE(first.empty()) << spec.code << " has no answer on " << kRaceDay;
+      ASSERT_FALSE(first.empty()) << kind.code << " has no answer on " << kRaceDay;
       request.Key = first.substr(0, 10) + "11";
     }
     int result = -1;
     std::map<std::string, int> types = Fetch(request, true, result);
-    EXPECT_EQ(result, kRequestDone) << spec.code << " " << request.Key;
-    EXPECT_FALSE(types.empty()) << spec.code;
-    std::set<std::string> allowed(spec.recordTypes.begin(), spec.recordTypes.end());
+    EXPECT_EQ(result, kRequestDone) << kind.code << " " << request.Key;
+    EXPECT_FALSE(types.empty()) << kind.code;
+    std::set<std::string> allowed(kind.recordTypes.begin(), kind.recordTypes.end());
     for (const auto& [type, count] : types) {
-      EXPECT_TRUE(allowed.count(type)) << spec.code << " delivered " << type;
+      EXPECT_TRUE(allowed.count(type)) << kind.code << " delivered " << type;
     }
   }
 }

@@ -76,11 +76,11 @@ TEST(JvDataLayout, DataKindsDeliverKnownRecordTypes) {
   EXPECT_EQ(odds->keyLevel, "race");
   EXPECT_EQ(odds->recordTypes.size(), 6u);
   std::set<std::string> stored;
-  for (const JvDataSpec& spec : JvDataSpecs()) {
-    for (const std::string& type : spec.recordTypes) {
-      EXPECT_GT(JvRecordLength(type), 0) << spec.code << " delivers unknown " << type;
+  for (const JvDataSpec& kind : JvDataSpecs()) {
+    for (const std::string& type : kind.recordTypes) {
+      EXPECT_GT(JvRecordLength(type), 0) << kind.code << " delivers unknown " << type;
     }
-    if (!spec.realtime) stored.insert(spec.code);
+    if (!kind.realtime) stored.insert(kind.code);
   }
   EXPECT_EQ(stored.size(), 13u);
 }

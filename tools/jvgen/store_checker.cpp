@@ -163,8 +163,8 @@ bool Checker::checkRecord(const Where& where, std::string_view record, const std
   std::string type(record.substr(0, std::min<std::size_t>(2, record.size())));
   const TypeInfo* info = InfoOf(type);
   if (!info) return fail(where, "unknown record type \"" + type + "\"");
-  const JvDataSpec* spec = FindJvDataSpec(dataspec);
-  if (std::find(spec->recordTypes.begin(), spec->recordTypes.end(), type) == spec->recordTypes.end()) {
+  const JvDataSpec* dataKind = FindJvDataSpec(dataspec);
+  if (std::find(dataKind->recordTypes.begin(), dataKind->recordTypes.end(), type) == dataKind->recordTypes.end()) {
     return fail(where, "record type " + type + " does not belong to " + dataspec);
   }
   if (static_cast<int>(record.size()) != info->layout->length) {
@@ -312,13 +312,13 @@ bool Checker::checkStored(const std::string& dataspec, const fs::path& folder) {
 }
 
 bool Checker::checkRealtime(const std::string& dataspec, const fs::path& folder) {
-  const JvDataSpec* spec = FindJvDataSpec(dataspec);
+  const JvDataSpec* dataKind = FindJvDataSpec(dataspec);
   for (const fs::path& path : SortedEntries(folder)) {
     if (path.extension() != ".txt") continue;
     std::string key = path.stem().string();
     std::string relative = fs::relative(path, root_).generic_string();
     int day = 0;
-    bool raceLevel = spec->keyLevel == "race";
+    bool raceLevel = dataKind->keyLevel == "race";
     bool ok = key.size() == (raceLevel ? 12u : 8u) && AllDigits(key) && ParseYyyymmdd(key.substr(0, 8), day);
     if (ok && raceLevel) {
       int course = Number(key.substr(8, 2)), race = Number(key.substr(10, 2));
@@ -421,9 +421,9 @@ CheckResult Checker::run() {
     if (!fs::is_directory(base)) continue;
     for (const fs::path& folder : SortedEntries(base)) {
       std::string dataspec = folder.filename().string();
-      const JvDataSpec* spec = FindJvDataSpec(dataspec);
+      const JvDataSpec* dataKind = FindJvDataSpec(dataspec);
       bool realtime = std::string(part) == "realtime";
-      if (!spec || spec->realtime != realtime) {
+      if (!dataKind || dataKind->realtime != realtime) {
         fail({fs::relative(folder, root_).generic_string()}, "not a " + std::string(realtime ? "real-time" : "stored") + " data kind");
         return result_;
       }
