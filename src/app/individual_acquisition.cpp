@@ -8,7 +8,6 @@
 #include "util/result_codes.h"
 
 #include <chrono>
-#include <cstdio>
 #include <optional>
 
 const std::array<std::string_view, 13> kIndividualStoredKinds{
@@ -63,12 +62,6 @@ constexpr const char* kLongAgoQuestion =
     "可能性があります。\r\nよろしいですか？";
 
 std::string DataSpecOf(std::string_view item) { return std::string(item.substr(0, 4)); }
-
-std::string TwoDigits(int value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%.2d", value);
-  return text;
-}
 
 // The page's date, or nullopt when the three edits give no calendar date.
 std::optional<std::chrono::year_month_day> PageDate(const StoredPageInput& page) {
@@ -186,8 +179,8 @@ int RunIndividualRealtime(TAppCore& core) {
   std::string date = page.year + page.month + page.day;
   request.Key = date;
   if (!IsDayLevelRealtimeKind(page.dataSpecIndex)) {
-    request.RtJyo = TwoDigits(page.courseIndex + 1);
-    request.RtRace = TwoDigits(page.raceIndex + 1);
+    request.RtJyo = ZeroPadded(page.courseIndex + 1, 2);
+    request.RtRace = ZeroPadded(page.raceIndex + 1, 2);
     request.Key += request.RtJyo + request.RtRace;
   }
   request.NameParts = {"DS", "RS", "KEY", "", ""};

@@ -2,8 +2,6 @@
 
 #include "util/integer_text.h"
 
-#include <cstdio>
-
 namespace {
 
 // Characters, not bytes: the edits count what the user sees.
@@ -19,7 +17,5 @@ std::optional<std::string> NumberFieldText(const std::string& text, std::size_t 
   if (Utf8Length(text) == width) return text;
   std::optional<int> number = ParseInteger(text);
   if (!number) return std::nullopt;
-  char formatted[24];
-  std::snprintf(formatted, sizeof formatted, "%.*d", static_cast<int>(width), *number);
-  return std::string(formatted);
+  return ZeroPadded(*number, static_cast<int>(width));
 }

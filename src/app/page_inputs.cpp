@@ -1,16 +1,9 @@
 #include "app/page_inputs.h"
 
 #include "config/tconfig.h"
-
-#include <cstdio>
+#include "util/date_text.h"
 
 namespace {
-
-std::string Digits(unsigned value, int width) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%.*u", width, value);
-  return text;
-}
 
 bool AnyDataBoxTicked(const LegacyPageInput& legacy) {
   return legacy.checkLegDenma || legacy.checkLegDenmaKK || legacy.checkLegKishu ||
@@ -34,9 +27,10 @@ std::string CheckLegacyInput(const LegacyPageInput& legacy) {
 
 RunInput InitialRunInput(std::chrono::year_month_day today) {
   RunInput input;
-  std::string year = Digits(static_cast<unsigned>(static_cast<int>(today.year())), 4);
-  std::string month = Digits(static_cast<unsigned>(today.month()), 2);
-  std::string day = Digits(static_cast<unsigned>(today.day()), 2);
+  const std::string date = FormatDate8(today);
+  const std::string year = date.substr(0, 4);
+  const std::string month = date.substr(4, 2);
+  const std::string day = date.substr(6, 2);
   input.stored.year = input.realtime.year = year;
   input.stored.month = input.realtime.month = month;
   input.stored.day = input.realtime.day = day;

@@ -19,8 +19,6 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-#include <cstdio>
-
 namespace {
 
 enum Page { kPageBasic, kPageFolder, kPageSet, kPageLegacy, kPageCustom, kPageAutoDate };
@@ -63,12 +61,6 @@ std::string Text(const QLineEdit* edit) { return U(edit->text()); }
 
 // A decimal number of a number field, 0 when it is not one.
 int NumberOf(const QLineEdit* edit) { return ParseInteger(Text(edit)).value_or(0); }
-
-std::string Digits(int value, int width) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%.*d", width, value);
-  return text;
-}
 
 // A switch hour or minute: a decimal number from 0 to `max`.
 std::optional<int> ClockField(const QLineEdit* edit, int max) {
@@ -239,11 +231,11 @@ void TfrmSetting::btnKijunDateApplyClick() {
 }
 
 void TfrmSetting::btnDaitaiApplyClick() {
-  const std::string year = Digits(NumberOf(edtDaitaiYear), 4);
-  const std::string oldMonth = Digits(NumberOf(edtDaitaiOldMonth), 2);
-  const std::string oldDay = Digits(NumberOf(edtDaitaiOldDay), 2);
-  const std::string newMonth = Digits(NumberOf(edtDaitaiNewMonth), 2);
-  const std::string newDay = Digits(NumberOf(edtDaitaiNewDay), 2);
+  const std::string year = ZeroPadded(NumberOf(edtDaitaiYear), 4);
+  const std::string oldMonth = ZeroPadded(NumberOf(edtDaitaiOldMonth), 2);
+  const std::string oldDay = ZeroPadded(NumberOf(edtDaitaiOldDay), 2);
+  const std::string newMonth = ZeroPadded(NumberOf(edtDaitaiNewMonth), 2);
+  const std::string newDay = ZeroPadded(NumberOf(edtDaitaiNewDay), 2);
   const int course = comboDaitaiJyo->currentIndex();
   const std::string newDate = year + newMonth + newDay;
   // A line dated on no real day would drop the meeting from the schedule.
@@ -257,7 +249,8 @@ void TfrmSetting::btnDaitaiApplyClick() {
                 "よろしいですか？") != Answer::Yes) {
     return;
   }
-  switch (schedule_.SubstituteRaceDay(year + oldMonth + oldDay, Digits(course + 1, 2), newDate)) {
+  const std::string courseCode = ZeroPadded(course + 1, 2);
+  switch (schedule_.SubstituteRaceDay(year + oldMonth + oldDay, courseCode, newDate)) {
     case SubstituteResult::Done:
       host_.info(kChanged);
       scheduleChanged_ = true;

@@ -1,6 +1,7 @@
 #include "util/integer_text.h"
 
 #include <charconv>
+#include <cstdio>
 
 namespace {
 
@@ -20,4 +21,10 @@ std::optional<int> ParseInteger(std::string_view text) {
   auto [stop, error] = std::from_chars(text.data() + from, end, value);
   if (error != std::errc{} || stop != end) return std::nullopt;
   return value;
+}
+
+std::string ZeroPadded(int value, int width) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.*d", width, value);
+  return text;
 }

@@ -2,6 +2,7 @@
 // Decimal integers in record fields and program files.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // Half-width blanks, an optional sign, then one or more ASCII digits and nothing after them; the
@@ -9,3 +10,7 @@
 // blanks, letters, full-width digits. JV-Data codes padded with zeros ("05") read as numbers; a
 // code left blank does not.
 std::optional<int> ParseInteger(std::string_view text);
+
+// The decimal text of `value` with at least `width` digits, zeros in front ("%.*d": 7 and 2 give
+// "07", -7 and 2 give "-07", 123 and 2 give "123").
+std::string ZeroPadded(int value, int width);
