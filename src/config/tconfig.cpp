@@ -83,7 +83,10 @@ bool TConfig::LoadSettings() {
     if (stored == SettingStatus::NotNumber) {
       StoreSetting(setting, setting.fallback);
     } else if (stored != SettingStatus::Ok) {
-      host_.error(kReadError + Detail(KeyName(setting) + "=" + Utf8FromCp932Lossy(*raw)));
+      // A set run or the options dialog saves the settings later: keep the unread keys somewhere.
+      std::optional<std::string> kept = KeepUnreadCopy(IniPath);
+      host_.error(kReadError + Detail(KeyName(setting) + "=" + Utf8FromCp932Lossy(*raw)) +
+                  UnreadCopyNote(kept));
       return false;
     }
   }

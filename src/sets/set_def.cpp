@@ -135,11 +135,9 @@ bool TSetDef::Load() {
     std::string_view value = std::string_view(line).substr(equals + 1);
     if (!ApplyLine(key, value, current)) {
       // The store will overwrite the file on its next save: keep the unread part somewhere.
-      std::string kept = path_ + ".bak";
-      bool copied = fs::copy_file(path_, kept, fs::copy_options::overwrite_existing, error);
+      std::optional<std::string> kept = KeepUnreadCopy(path_);
       host_.error(std::string(kReadError) + "\r\n\r\n" + path_ + " : " + std::to_string(row + 1) +
-                  "行目\r\n" + Utf8FromCp932Lossy(line) +
-                  (copied ? "\r\n\r\n読み込み前のファイルを保存しました : " + kept : ""));
+                  "行目\r\n" + Utf8FromCp932Lossy(line) + UnreadCopyNote(kept));
       return false;
     }
   }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -51,6 +52,20 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes, mode_t mod
   }
   errno = error;  // after the writer has cleaned up, which may touch errno
   return error == 0;
+}
+
+std::optional<std::string> KeepUnreadCopy(const std::string& path) {
+  std::string copy = path + ".bak";
+  std::error_code error;
+  if (!std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing,
+                                  error)) {
+    return std::nullopt;
+  }
+  return copy;
+}
+
+std::string UnreadCopyNote(const std::optional<std::string>& copy) {
+  return copy ? "\r\n\r\n読み込み前のファイルを保存しました : " + *copy : std::string();
 }
 
 std::string JoinCrLf(const std::vector<std::string>& lines) {

@@ -23,5 +23,12 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path);
 // mode it had. Returns false (errno set) on failure.
 bool WriteFileAtomic(const std::string& path, std::string_view bytes, mode_t mode = 0644);
 
+// Copies a file that could not be read whole to path + ".bak" (replacing an older copy), so
+// that a later save of what was read cannot lose the rest. The copy's path, or nullopt.
+std::optional<std::string> KeepUnreadCopy(const std::string& path);
+
+// The line a load failure's message ends with when KeepUnreadCopy succeeded; empty otherwise.
+std::string UnreadCopyNote(const std::optional<std::string>& copy);
+
 // Joins lines with CR LF after every line, the form of every file the program writes.
 std::string JoinCrLf(const std::vector<std::string>& lines);

@@ -314,6 +314,9 @@ TEST_F(ConfigTest, AnOutOfRangeValueStopsTheLoadAndLeavesLaterKeysAsConstructed)
     // Neither the older file is taken nor the broken file replaced.
     EXPECT_TRUE(fs::exists(home.file("vexlegacy.ini")));
     EXPECT_EQ(ReadAll(home.file("ostravel.ini")), bytes);
+    // A later save would drop the unread keys: the whole file is kept beside it, and said so.
+    EXPECT_EQ(ReadAll(home.file("ostravel.ini.bak")), bytes);
+    EXPECT_NE(host.messages[0].text.find(home.file("ostravel.ini.bak")), std::string::npos);
   }
 }
 
@@ -351,7 +354,9 @@ TEST_F(ConfigTest, BytesThatAreNotCp932StopTheLoadWithAClearMessage) {
     EXPECT_FALSE(config.LoadSettings());
     std::vector<std::string> errors = host.texts(HostMessage::Error);
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], kReadError + "\r\n\r\n" + c.shown);
+    EXPECT_EQ(errors[0], kReadError + "\r\n\r\n" + c.shown +
+                             "\r\n\r\n読み込み前のファイルを保存しました : " +
+                             home.file("ostravel.ini.bak"));
     EXPECT_EQ(config.FtpURL, "ok");
     EXPECT_EQ(config.FtpUserName, "");
     EXPECT_EQ(config.FtpPassword, "");
