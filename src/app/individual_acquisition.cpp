@@ -179,8 +179,8 @@ int RunIndividualRealtime(TAppCore& core) {
   std::string date = page.year + page.month + page.day;
   request.Key = date;
   if (!IsDayLevelRealtimeKind(page.dataSpecIndex)) {
-    request.RtJyo = ZeroPadded(page.courseIndex + 1, 2);
-    request.RtRace = ZeroPadded(page.raceIndex + 1, 2);
+    request.RtJyo = DecimalMinDigits(page.courseIndex + 1, 2);
+    request.RtRace = DecimalMinDigits(page.raceIndex + 1, 2);
     request.Key += request.RtJyo + request.RtRace;
   }
   request.NameParts = {"DS", "RS", "KEY", "", ""};

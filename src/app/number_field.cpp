@@ -17,5 +17,5 @@ std::optional<std::string> NumberFieldText(const std::string& text, std::size_t 
   if (Utf8Length(text) == width) return text;
   std::optional<int> number = ParseInteger(text);
   if (!number) return std::nullopt;
-  return ZeroPadded(*number, static_cast<int>(width));
+  return DecimalMinDigits(*number, static_cast<int>(width));
 }

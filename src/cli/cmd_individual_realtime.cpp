@@ -33,7 +33,7 @@ int RunIndividualRealtimeCommand(CliContext& context, const std::vector<std::str
     return kExitRefused;
   }
   const std::string& date = values["--date"];
-  if (date.size() != 8) {
+  if (!IsDigits(date, 8)) {
     context.host.warn("--date takes yyyymmdd: " + date);
     return kExitRefused;
   }

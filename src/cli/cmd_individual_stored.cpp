@@ -8,16 +8,10 @@
 #include "util/integer_text.h"
 #include "util/result_codes.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr const char* kUsage =
     "usage: individual-stored --dataspec CODE --from yyyymmddhhnnss --option N";
-
-bool AllDigits(const std::string& text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 int RunIndividualStoredCommand(CliContext& context, const std::vector<std::string>& args) {
   std::map<std::string, std::string> values;
@@ -32,7 +26,7 @@ int RunIndividualStoredCommand(CliContext& context, const std::vector<std::strin
     context.host.warn("not a stored data kind: " + values["--dataspec"] + " (TOKU, RACE, … MING)");
     return kExitRefused;
   }
-  if (from.size() != 14 || !AllDigits(from)) {
+  if (!IsDigits(from, 14)) {
     context.host.warn("--from takes 14 digits, yyyymmddhhnnss: " + from);
     return kExitRefused;
   }

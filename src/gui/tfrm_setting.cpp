@@ -231,11 +231,11 @@ void TfrmSetting::btnKijunDateApplyClick() {
 }
 
 void TfrmSetting::btnDaitaiApplyClick() {
-  const std::string year = ZeroPadded(NumberOf(edtDaitaiYear), 4);
-  const std::string oldMonth = ZeroPadded(NumberOf(edtDaitaiOldMonth), 2);
-  const std::string oldDay = ZeroPadded(NumberOf(edtDaitaiOldDay), 2);
-  const std::string newMonth = ZeroPadded(NumberOf(edtDaitaiNewMonth), 2);
-  const std::string newDay = ZeroPadded(NumberOf(edtDaitaiNewDay), 2);
+  const std::string year = DecimalMinDigits(NumberOf(edtDaitaiYear), 4);
+  const std::string oldMonth = DecimalMinDigits(NumberOf(edtDaitaiOldMonth), 2);
+  const std::string oldDay = DecimalMinDigits(NumberOf(edtDaitaiOldDay), 2);
+  const std::string newMonth = DecimalMinDigits(NumberOf(edtDaitaiNewMonth), 2);
+  const std::string newDay = DecimalMinDigits(NumberOf(edtDaitaiNewDay), 2);
   const int course = comboDaitaiJyo->currentIndex();
   const std::string newDate = year + newMonth + newDay;
   // A line dated on no real day would drop the meeting from the schedule.
@@ -249,7 +249,7 @@ void TfrmSetting::btnDaitaiApplyClick() {
                 "よろしいですか？") != Answer::Yes) {
     return;
   }
-  const std::string courseCode = ZeroPadded(course + 1, 2);
+  const std::string courseCode = DecimalMinDigits(course + 1, 2);
   switch (schedule_.SubstituteRaceDay(year + oldMonth + oldDay, courseCode, newDate)) {
     case SubstituteResult::Done:
       host_.info(kChanged);

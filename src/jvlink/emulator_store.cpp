@@ -19,7 +19,7 @@ bool IsAlnum(char c) { return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' 
 bool IsStoredFileName(const std::string& name) {
   if (name.size() != 30 || !name.ends_with(".jvd")) return false;
   return std::all_of(name.begin(), name.begin() + 4, IsAlnum) &&
-         std::all_of(name.begin() + 4, name.begin() + 26, IsDigit);
+         IsDigits(std::string_view(name).substr(4, 22), 22);
 }
 
 }  // namespace

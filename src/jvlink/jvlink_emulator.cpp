@@ -1,6 +1,7 @@
 #include "jvlink/jvlink_emulator.h"
 
 #include "util/cp932.h"
+#include "util/integer_text.h"
 #include "util/jvdata_layout.h"
 
 #include <sys/stat.h>
@@ -11,11 +12,6 @@
 namespace {
 
 constexpr std::size_t kMaxSoftwareIdBytes = 64;
-
-bool IsDigits(const std::string& text, std::size_t length) {
-  return text.size() == length &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // The data kind and option combinations JVOpen refuses.
 bool OptionRefused(const std::string& dataSpec, int option) {

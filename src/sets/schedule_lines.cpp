@@ -1,6 +1,7 @@
 #include "sets/schedule_lines.h"
 
 #include "util/date_text.h"
+#include "util/integer_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -33,9 +34,7 @@ std::optional<ScheduleLine> ReadScheduleLine(std::string_view line) {
   std::optional<std::chrono::year_month_day> date =
       ParseDate8(line.substr(kYearOffset, kDateLength));
   std::string course(line.substr(kCourseOffset, kCourseLength));
-  bool courseOk = std::all_of(course.begin(), course.end(), [](char c) {
-    return c >= '0' && c <= '9';
-  }) && course >= "01" && course <= "10";
+  bool courseOk = IsDigits(course, kCourseLength) && course >= "01" && course <= "10";
   if (!date || !courseOk) return std::nullopt;
   return ScheduleLine{std::string(line.substr(kYearOffset, 4)), *date, course};
 }

@@ -1,5 +1,6 @@
 #include "util/integer_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -23,8 +24,12 @@ std::optional<int> ParseInteger(std::string_view text) {
   return value;
 }
 
-std::string ZeroPadded(int value, int width) {
+std::string DecimalMinDigits(int value, int digits) {
   char text[32];
-  std::snprintf(text, sizeof text, "%.*d", width, value);
+  std::snprintf(text, sizeof text, "%.*d", digits, value);
   return text;
+}
+
+bool IsDigits(std::string_view text, std::size_t length) {
+  return text.size() == length && std::all_of(text.begin(), text.end(), IsDigit);
 }

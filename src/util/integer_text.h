@@ -11,6 +11,10 @@
 // code left blank does not.
 std::optional<int> ParseInteger(std::string_view text);
 
-// The decimal text of `value` with at least `width` digits, zeros in front ("%.*d": 7 and 2 give
-// "07", -7 and 2 give "-07", 123 and 2 give "123").
-std::string ZeroPadded(int value, int width);
+// The decimal text of `value` with at least `digits` digits, zeros in front ("%.*d": 7 and 2 give
+// "07", -7 and 2 give "-07", 123 and 2 give "123"). Unlike the fixed-width ZeroPadded, nothing is
+// cut.
+std::string DecimalMinDigits(int value, int digits);
+
+// Exactly `length` ASCII digits.
+bool IsDigits(std::string_view text, std::size_t length);

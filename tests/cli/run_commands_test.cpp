@@ -97,6 +97,7 @@ TEST_F(RunCommandsTest, BadArgumentsAreRefusedBeforeAnyRun) {
       {"individual-realtime", "--dataspec", "0B30", "--date", "20230105", "--course", "11",
        "--race", "1"},
       {"individual-realtime", "--dataspec", "0B12", "--date", "20230105", "--race", "1"},
+      {"individual-realtime", "--dataspec", "0B12", "--date", "2023ab05"},
       {"individual-realtime", "--dataspec", "0B12", "--date", "2023015"},
       {"clear-output", "now"},
   };

@@ -1,6 +1,7 @@
 // A generated store served through the JV-Link emulator and the real session: every stored and
 // real-time data kind delivers records, and only record types that data kind carries.
 
+#include "app/app_core.h"
 #include "jvlink/jvlink_emulator.h"
 #include "jvlink/jvlink_session.h"
 #include "support/recording_host.h"
@@ -51,7 +52,7 @@ class GeneratedStoreThroughEmulator : public testing::Test {
     TJVLinkSession session(std::make_unique<JvLinkEmulator>(root_->file("program"), root_->file("store")),
                            host);
     session.SetPollInterval(std::chrono::milliseconds(0));
-    EXPECT_EQ(session.InitLink("SA000000/SD000000/Ostravel/Ver.4.01"), 0);
+    EXPECT_EQ(session.InitLink(kSoftwareId), 0);
     result = realtime ? session.OpenRealtime(request) : session.OpenStored(request);
     std::map<std::string, int> types;
     for (const auto& entry : fs::directory_iterator(out)) {

@@ -39,4 +39,13 @@ TEST(ParseInteger, AcceptsLeadingBlanksAndASignOnly) {
   for (const Case& c : cases) EXPECT_EQ(ParseInteger(c.text), c.expected) << '"' << c.text << '"';
 }
 
+TEST(IsDigits, NeedsExactlyThatManyAsciiDigits) {
+  EXPECT_TRUE(IsDigits("20230105", 8));
+  EXPECT_FALSE(IsDigits("2023010", 8));
+  EXPECT_FALSE(IsDigits("202301050", 8));
+  EXPECT_FALSE(IsDigits("2023ab05", 8));
+  EXPECT_FALSE(IsDigits("2023 105", 8));
+  EXPECT_TRUE(IsDigits("", 0));
+}
+
 }  // namespace
